@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Calcimandarix and its tests (installing what is missing) and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh -DCALCIMANDARIX_TESTS=ON -DCALCIMANDARIX_WERROR=ON
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

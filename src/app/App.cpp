@@ -1,0 +1,134 @@
+#include "app/App.h"
+
+#include "app/Menu.h"
+#include "dialogs/Fbienvenueavec.h"
+#include "mainwindow/Fpr.h"
+#include "platform/files.h"
+#include "strings/langues.h"
+
+App::App(std::unique_ptr<platform::Services> services) : platform::Application(std::move(services)) {}
+
+App::~App() = default;
+
+App& app() { return static_cast<App&>(*platform::Application::current()); }
+
+Menu& App::menu() const { return static_cast<Menu&>(*menuBar()); }
+
+bool App::langueEst(const char* name) {
+  return langues::llangueencours().compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+
+void App::startup() {
+  // The translation tables lie in the bundle's resources.
+  loadTranslations(platform::FolderItem::executableFile()
+                       .parent()
+                       .parent()
+                       .child(QStringLiteral("Resources"))
+                       .child(QStringLiteral("translations"))
+                       .path());
+  setMenuBar(std::make_unique<Menu>());
+  addMenuHandlers();
+  instance<Fpr>();
+}
+
+void App::addMenuHandlers() {
+  const std::pair<const char*, bool (App::*)()> bindings[] = {
+      {"AideAidesurtouches", &App::AideAidesurtouches_Action},
+      {"caracteresnotationfinanciere", &App::caracteresnotationfinanciere_Action},
+      {"caracteresnotationsusuelle", &App::caracteresnotationsusuelle_Action},
+      {"caracteresChinoistraditionnel", &App::caracteresChinoistraditionnel_Action},
+      {"caracteresChinoissimplifié", &App::caracteresChinoissimplifié_Action},
+      {"AideAfficherlecranencours", &App::AideAfficherlecranencours_Action},
+      {"FenetreBandepapier", &App::FenetreBandepapier_Action},
+      {"FenetreConvertisseur", &App::FenetreConvertisseur_Action},
+      {"menuapropos", &App::menuapropos_Action},
+      {"caracteresChinoissimplifié1", &App::caracteresChinoissimplifié1_Action},
+      {"aideregles", &App::aideregles_Action},
+      {"aideaideacalcimandarix", &App::aideaideacalcimandarix_Action},
+      {"preferences", &App::preferences_Action},
+  };
+  for (const auto& [name, handler] : bindings) {
+    addMenuHandler(QString::fromUtf8(name), [this, handler = handler] { return (this->*handler)(); });
+  }
+}
+
+void App::eventOpen() {
+  platform::MenuItem* const menus[] = {EditMen(), fenetremenu(), caracteresMenu(), aidemenu()};
+  const bool chinese = langueEst("chinois simp.") || langueEst("chinois trad.");
+  // 1. In the Chinese interfaces the menus stay hidden while the welcome window is up.
+  if (chinese) {
+    for (platform::MenuItem* menu : menus) menu->setVisible(false);
+  }
+  // 2.
+  pictures.ImageFR().setTransparent(1);
+  pictures.ImageEN().setTransparent(1);
+  pictures.ImageSIMP().setTransparent(1);
+  pictures.ImageTRAD().setTransparent(1);
+  // 3.
+  lirepref();
+  // 4. The welcome window, dressed for the UI language.
+  if (langueEst("Anglais")) dresserBienvenue(pictures.ImageEN(), true);
+  if (langueEst("francais")) dresserBienvenue(pictures.ImageFR(), true);
+  if (langueEst("chinois simp.")) dresserBienvenue(pictures.ImageSIMP(), false);
+  if (langueEst("chinois trad.")) dresserBienvenue(pictures.ImageTRAD(), false);
+  // 5.
+  if (preflueafficherbienvenue) instance<Fbienvenueavec>().showModal();
+  if (quitRequested()) return;
+  // 6, 7.
+  Fpr::get().setVisible(true);
+  for (platform::MenuItem* menu : menus) menu->setVisible(true);
+  // 8. The character table of the preferences; no mark is removed here.
+  if (prefluesimplifie) {
+    caracteresChinoissimplifié()->setChecked(true);
+    caracteresChinoissimplifié1()->setChecked(true);
+    if (preflueusuelle) {
+      caracteresnotationsusuelle()->setChecked(true);
+      simpusuel();
+    } else {
+      caracteresnotationfinanciere()->setChecked(true);
+      simpfinancier();
+    }
+  } else {
+    caracteresChinoistraditionnel()->setChecked(true);
+    if (preflueusuelle) {
+      caracteresnotationsusuelle()->setChecked(true);
+      tradusuel();
+    } else {
+      caracteresnotationfinanciere()->setChecked(true);
+      tradfinancier();
+    }
+  }
+  // 9. Which of the two simplified items shows decides its place beside the traditional one.
+  const bool traditionalFirst = langueEst("chinois trad.");
+  caracteresChinoissimplifié1()->setVisible(traditionalFirst);
+  caracteresChinoissimplifié()->setVisible(!traditionalFirst);
+  // 10. The rules of writing exist in French and English only.
+  if (chinese) aideregles()->setVisible(false);
+  // 11. The calculator, the reader and the tape start afresh.
+  Fpr& fpr = Fpr::get();
+  chinoisarabe.efcamauvais = false;
+  fpr.EFca->setText(QString());
+  position = 1;
+  etat = 0;
+  chinoisarabe.negatif = 1;
+  chinoisarabe.fouimaisdemandee = -1;
+  n0valeur = 0;
+  chinoisarabe.initialisernombre();
+  persev = false;
+  ecriresurbande.ii = 0;
+  ecriresurbande.textebande.clear();
+  ecriresurbande.textebandedefinitif.clear();
+  ecriresurbande.textebandeprovisoir.clear();
+  position = 1;
+  ecriresurbande.points.clear();
+  pictures.ecran15().setTransparent(1);
+}
+
+void App::dresserBienvenue(const platform::Picture& picture, bool captions) {
+  Fbienvenueavec& welcome = instance<Fbienvenueavec>();
+  welcome.Canvas3->setBackdrop(picture);
+  if (captions) {
+    welcome.PushButton1->setCaption(langues::lbOuvrirlangues());
+    welcome.PushButton2->setCaption(langues::lbOK());
+  }
+}

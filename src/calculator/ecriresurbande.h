@@ -1,0 +1,36 @@
+#pragma once
+// The paper tape model: the lines of the calculation in progress and the finished tape, shown
+// in the tape window while it is open. Every line is followed by the separator Chr(12).
+
+#include <QString>
+#include <QStringList>
+
+class App;
+
+class EcrireSurBande {
+ public:
+  explicit EcrireSurBande(App& app);
+
+  void rafraichir();
+  void modifierligne();
+  void op();
+  void definitiver();
+  void effacerprovisoir();
+  void effaceropera();
+  void effacertout();
+
+  // Resizes ligne to upper bound n (elements 0 to n), keeping what is there.
+  void redimligne(int n);
+
+  QStringList ligne;
+  int ii = 0;
+  QString textebandedefinitif;
+  QString textebandeprovisoir;
+  QString textebande;
+  QString points;
+  bool attenteop = false;
+  QString temoin;
+
+ private:
+  App& app_;
+};

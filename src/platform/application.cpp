@@ -1,0 +1,173 @@
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/controls.h"
+#include "platform/menus.h"
+#include "platform/services.h"
+#include "platform/translations.h"
+#include "platform/window.h"
+
+namespace platform {
+
+namespace {
+Application* currentApplication = nullptr;
+}
+
+Application::Application(std::unique_ptr<Services> services)
+    : services_(std::move(services)), context_(std::make_unique<QObject>()) {
+  currentApplication = this;
+}
+
+Application::~Application() {
+  // Ending the run raises no Close event.
+  focused_ = nullptr;
+  windows_.clear();
+  closed_.clear();
+  owned_.clear();
+  menuBar_.reset();
+  translations_.reset();
+  if (currentApplication == this) currentApplication = nullptr;
+}
+
+Application* Application::current() { return currentApplication; }
+
+int Application::run() {
+  startup();
+  QTimer::singleShot(0, context_.get(), [this] { eventOpen(); });
+  if (quitRequested_) return exitCode_;
+  const int code = QApplication::exec();
+  return quitRequested_ ? exitCode_ : code;
+}
+
+void Application::start() {
+  startup();
+  eventOpen();
+}
+
+void Application::quit(int code) {
+  quitRequested_ = true;
+  exitCode_ = code;
+  QCoreApplication::exit(code);
+}
+
+void Application::setMenuBar(std::unique_ptr<MenuBar> bar) { menuBar_ = std::move(bar); }
+
+void Application::addMenuHandler(const QString& itemName, std::function<bool()> handler) {
+  menuHandlers_.emplace_back(itemName, std::move(handler));
+}
+
+bool Application::hasMenuHandler(const QString& itemName) const {
+  return std::any_of(menuHandlers_.begin(), menuHandlers_.end(), [&](const auto& entry) {
+    return entry.first.compare(itemName, Qt::CaseInsensitive) == 0;
+  });
+}
+
+namespace {
+
+EditField* focusedEditField(Control* focused) {
+  if (auto* field = dynamic_cast<EditField*>(focused)) return field;
+  return nullptr;
+}
+
+}  // namespace
+
+void Application::chooseMenuItem(MenuItem& item) {
+  const QString name = item.name();
+  if (EditField* field = focusedEditField(focused_)) {
+    if (name == QLatin1String("EditCut")) return field->cut();
+    if (name == QLatin1String("EditCopy")) return field->copy();
+    if (name == QLatin1String("EditPaste")) return field->paste();
+  }
+  for (Window* window : liveWindows()) {
+    if (window->widget()->isActiveWindow() && window->handleMenuItem(name)) return;
+  }
+  for (const auto& [itemName, handler] : menuHandlers_) {
+    if (itemName.compare(name, Qt::CaseInsensitive) == 0) {
+      handler();
+      return;
+    }
+  }
+}
+
+void Application::adoptWindow(std::type_index type, std::unique_ptr<Window> window) {
+  Window* ref = window.get();
+  windows_[type] = ref;
+  owned_.push_back(std::move(window));
+  ref->open();
+}
+
+Window* Application::liveWindow(const QString& className) const {
+  for (const auto& [type, window] : windows_) {
+    if (window->className() == className) return window;
+  }
+  return nullptr;
+}
+
+std::vector<Window*> Application::liveWindows() const {
+  std::vector<Window*> out;
+  for (const auto& owned : owned_) out.push_back(owned.get());
+  return out;
+}
+
+QString Application::localizedString(const QString& key, const QString& defaultText) const {
+  if (!translations_) return defaultText;
+  const QString text = translations_->lookup(key);
+  return text.isEmpty() ? defaultText : text;
+}
+
+void Application::loadTranslations(const QString& translationsFolder) {
+  translations_ = std::make_unique<Translations>(translationsFolder, services_->uiLanguages());
+}
+
+QString Application::loadedLanguage() const { return translations_ ? translations_->language() : QString(); }
+
+void Application::moveFocus(Control* to) {
+  if (to == focused_) return;
+  Control* from = focused_;
+  focused_ = to;
+  if (from) from->focusLost();
+  if (to && focused_ == to) to->focusGained();
+}
+
+void Application::forgetControl(Control* control) {
+  if (focused_ == control) focused_ = nullptr;
+}
+
+void Application::windowClosed(Window& window) {
+  for (auto it = windows_.begin(); it != windows_.end(); ++it) {
+    if (it->second == &window) {
+      windows_.erase(it);
+      break;
+    }
+  }
+  if (focused_ && &focused_->window() == &window) focused_ = nullptr;
+  auto it = std::find_if(owned_.begin(), owned_.end(), [&](const auto& w) { return w.get() == &window; });
+  if (it == owned_.end()) return;
+  closed_.push_back(std::move(*it));
+  owned_.erase(it);
+  // The window goes once the handler that closed it has returned.
+  QTimer::singleShot(0, context_.get(), [this] { deleteClosedWindows(); });
+}
+
+void Application::deleteClosedWindows() {
+  std::erase_if(closed_, [](const auto& window) { return !window->inModalLoop(); });
+}
+
+void MsgBox(const QString& text) { Application::current()->services().messageBox(text); }
+
+void ShowURL(const QString& url) { Application::current()->services().openUrl(url); }
+
+QString GetLocalizedString(const QString& key, const QString& defaultText) {
+  return Application::current()->localizedString(key, defaultText);
+}
+
+void ClearFocus() {
+  Application::current()->moveFocus(nullptr);
+  if (QWidget* widget = QApplication::focusWidget()) widget->clearFocus();
+}
+
+}  // namespace platform

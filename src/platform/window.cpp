@@ -1,0 +1,304 @@
+#include "platform/window.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/menus.h"
+#include "platform/services.h"
+#include "platform/widgets_p.h"
+
+namespace platform {
+
+WindowWidget::WindowWidget(Window& window) : QWidget(nullptr), window_(window) {}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  // The close box: the framework's close, with its Close event; the widget only hides.
+  event->ignore();
+  window_.handleCloseRequest();
+}
+
+void WindowWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) window_.handleActivate();
+  QWidget::changeEvent(event);
+}
+
+void WindowWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  window_.handleResize();
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    window_.handleReturnKey();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape) {
+    window_.handleEscapeKey();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+Window::Window(QString className)
+    : className_(std::move(className)), application_(Application::current()),
+      widget_(std::make_unique<WindowWidget>(*this)) {
+  auto* layout = new QVBoxLayout(widget_.get());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  content_ = new QWidget(widget_.get());
+  content_->setObjectName(className_);
+  content_->setFocusPolicy(Qt::NoFocus);
+  layout->addWidget(content_);
+  widget_->setObjectName(className_);
+  applyFlags();
+  applySize();
+}
+
+Window::~Window() {
+  if (menuBar_ && menuBar_->widget()) {
+    // The menu bar belongs to the application, not to the window.
+    menuBar_->widget()->hide();
+    menuBar_->widget()->setParent(nullptr);
+  }
+  controls_.clear();
+}
+
+QWidget* Window::widget() const { return widget_.get(); }
+QWidget* Window::content() const { return content_; }
+
+void Window::setFrame(Frame frame) {
+  frame_ = frame;
+  applyFlags();
+}
+
+void Window::setResizable(bool resizable) {
+  resizable_ = resizable;
+  applySize();
+}
+
+void Window::setCloseButton(bool on) {
+  closeButton_ = on;
+  applyFlags();
+}
+
+void Window::setMinimizeButton(bool on) {
+  minimizeButton_ = on;
+  applyFlags();
+}
+
+void Window::setBackColor(std::optional<Color> color) {
+  if (!color) {
+    content_->setAutoFillBackground(false);
+    return;
+  }
+  QPalette palette = content_->palette();
+  palette.setColor(QPalette::Window, QColor::fromRgb(*color));
+  content_->setPalette(palette);
+  content_->setAutoFillBackground(true);
+}
+
+void Window::applyFlags() {
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (frame_ == Frame::Floating) flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (frame_ == Frame::MovableModal) flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (closeButton_) flags |= Qt::WindowCloseButtonHint;
+  if (minimizeButton_ && frame_ == Frame::Document) flags |= Qt::WindowMinimizeButtonHint;
+  const bool wasVisible = widget_->isVisible();
+  widget_->setWindowFlags(flags);
+  widget_->setWindowModality(frame_ == Frame::MovableModal ? Qt::ApplicationModal : Qt::NonModal);
+  if (wasVisible) widget_->show();
+}
+
+void Window::setMenuBar(MenuBar* bar) {
+  menuBar_ = bar;
+  if (bar && bar->widget()) {
+    widget_->layout()->setMenuBar(bar->widget());
+    bar->widget()->show();
+  }
+  applySize();
+}
+
+QString Window::title() const { return widget_->windowTitle(); }
+void Window::setTitle(const QString& title) { widget_->setWindowTitle(title); }
+
+int Window::left() const { return widget_->geometry().x(); }
+int Window::top() const { return widget_->geometry().y(); }
+
+void Window::setLeft(int left) {
+  QRect g = widget_->geometry();
+  g.moveLeft(left);
+  widget_->setGeometry(g);
+}
+
+void Window::setTop(int top) {
+  QRect g = widget_->geometry();
+  g.moveTop(top);
+  widget_->setGeometry(g);
+}
+
+void Window::setWidth(int width) { setSize(width, height_); }
+void Window::setHeight(int height) { setSize(width_, height); }
+
+void Window::setSize(int width, int height) {
+  width_ = width;
+  height_ = height;
+  if (designWidth_ < 0) {
+    designWidth_ = width;
+    designHeight_ = height;
+  }
+  applySize();
+}
+
+void Window::setMinSize(int width, int height) {
+  minWidth_ = width;
+  minHeight_ = height;
+  applySize();
+}
+
+void Window::setMaxSize(int width, int height) {
+  maxWidth_ = width;
+  maxHeight_ = height;
+  applySize();
+}
+
+void Window::setMaxHeight(int height) { setMaxSize(maxWidth_, height); }
+
+void Window::applySize() {
+  auto* layout = widget_->layout();
+  if (resizable_) {
+    // The user may resize between the bounds; the content follows the window.
+    content_->setMinimumSize(std::min(minWidth_, width_), std::min(minHeight_, height_));
+    content_->setMaximumSize(std::max(maxWidth_, width_), std::max(maxHeight_, height_));
+    layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+    const int menuHeight = menuBar_ && menuBar_->widget() ? menuBar_->widget()->sizeHint().height() : 0;
+    widget_->resize(width_, height_ + menuHeight);
+  } else {
+    // A fixed window takes exactly the size set by code.
+    content_->setFixedSize(width_, height_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
+  }
+}
+
+bool Window::visible() const { return widget_->isVisible(); }
+
+void Window::setVisible(bool visible) {
+  if (visible) {
+    show();
+  } else {
+    widget_->hide();
+  }
+}
+
+void Window::show() {
+  if (closed_) return;
+  const bool wasVisible = widget_->isVisible();
+  widget_->show();
+  widget_->raise();
+  widget_->activateWindow();
+  // Showing a window activates it, also where the desktop reports no activation.
+  if (!wasVisible) handleActivate();
+}
+
+void Window::showModal() {
+  if (closed_) return;
+  Application& app = *application_;
+  ++modalDepth_;
+  widget_->setWindowModality(Qt::ApplicationModal);
+  show();
+  QEventLoop loop;
+  bool ended = false;
+  auto stillOpen = [this, &ended] { return !ended && !closed_; };
+  QMetaObject::invokeMethod(
+      &loop,
+      [this, &app, &stillOpen] {
+        if (stillOpen()) app.services().modalShown(*this);
+      },
+      Qt::QueuedConnection);
+  while (!closed_ && !app.quitRequested()) {
+    loop.processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+  }
+  ended = true;
+  --modalDepth_;
+  app.deleteClosedWindows();
+}
+
+void Window::close() {
+  if (closing_ || closed_) return;
+  closing_ = true;
+  eventClose();
+  closed_ = true;
+  widget_->hide();
+  application_->windowClosed(*this);
+}
+
+void Window::refresh(bool eraseBackground) {
+  (void)eraseBackground;
+  widget_->update();
+}
+
+Control* Window::findControl(const QString& name, int index) const {
+  for (const auto& control : controls_) {
+    if (control->name() == name && control->index() == index) return control.get();
+  }
+  return nullptr;
+}
+
+void Window::addMenuHandler(const QString& itemName, std::function<bool()> handler) {
+  menuHandlers_.emplace_back(itemName, std::move(handler));
+}
+
+bool Window::handleMenuItem(const QString& itemName) {
+  for (const auto& [name, handler] : menuHandlers_) {
+    if (name.compare(itemName, Qt::CaseInsensitive) == 0) return handler();
+  }
+  return false;
+}
+
+PushButton* Window::defaultButton() const {
+  for (const auto& control : controls_) {
+    auto* button = dynamic_cast<PushButton*>(control.get());
+    if (button && button->isDefault() && button->visible() && button->enabled()) return button;
+  }
+  return nullptr;
+}
+
+void Window::addControl(std::unique_ptr<Control> control) { controls_.push_back(std::move(control)); }
+
+void Window::open() {
+  if (opened_) return;
+  opened_ = true;
+  eventOpen();
+  if (visibleAtCreation_ && !closed_) show();
+}
+
+void Window::handleCloseRequest() { close(); }
+
+void Window::handleActivate() {
+  if (!closed_) eventActivate();
+}
+
+void Window::handleResize() {
+  if (!resizable_) return;
+  const int dw = content_->width() - designWidth_;
+  const int dh = content_->height() - designHeight_;
+  width_ = content_->width();
+  height_ = content_->height();
+  for (const auto& control : controls_) control->windowResized(dw, dh);
+}
+
+void Window::handleReturnKey() {
+  if (PushButton* button = defaultButton()) button->push();
+}
+
+void Window::handleEscapeKey() {
+  if (modalDepth_ > 0 || frame_ == Frame::MovableModal) close();
+}
+
+}  // namespace platform

@@ -1,0 +1,40 @@
+#pragma once
+// Services that record what the application asks of the desktop and answer at once.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "platform/services.h"
+#include "platform/window.h"
+
+class RecordingServices : public platform::Services {
+ public:
+  void messageBox(const QString& text) override { messages << text; }
+  void openUrl(const QString& url) override { urls << url; }
+  bool openDocument(const QString& path) override {
+    documents << path;
+    return true;
+  }
+  void openLanguageSettings() override { ++languageSettingsOpened; }
+  QStringList uiLanguages() override { return languages; }
+  QString preferencesFolder() override { return prefsFolder; }
+  QString executablePath() override { return executable; }
+  // Runs the next scripted action for a modal window; a modal window that no test expected
+  // is a failure, and is closed so that the run goes on.
+  void modalShown(platform::Window& window) override;
+
+  // Script what to do with the next window shown modally (it must close the window).
+  void onNextModal(std::function<void(platform::Window&)> action) { modalActions.push_back(std::move(action)); }
+
+  QStringList messages;
+  QStringList urls;
+  QStringList documents;
+  int languageSettingsOpened = 0;
+  QStringList languages;
+  QString prefsFolder;
+  QString executable;
+  QStringList modalWindows;
+  std::deque<std::function<void(platform::Window&)>> modalActions;
+};
