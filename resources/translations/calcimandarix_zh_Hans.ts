@@ -1,11 +1,203 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="zh_Hans">
+<TS version="2.1" language="zh_Hans" sourcelanguage="en">
 <context>
     <name>langues</name>
     <message>
+        <source>langues.lfchiffresarabes</source>
+        <translation>阿拉伯数字</translation>
+    </message>
+    <message>
+        <source>langues.lfcaractereschinois</source>
+        <translation>中文数字</translation>
+    </message>
+    <message>
+        <source>langues.lmecranencours</source>
+        <translation>显示屏阿拉伯数字</translation>
+    </message>
+    <message>
+        <source>langues.lmaide</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>langues.lmcaracteres</source>
+        <translation>字符</translation>
+    </message>
+    <message>
+        <source>langues.lmfenetre</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>langues.lmedition</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>langues.lmcouper</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>langues.lmcopier</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>langues.lmcoller</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>langues.lmconvertisseur</source>
+        <translation>转换器</translation>
+    </message>
+    <message>
+        <source>langues.lmapropos</source>
+        <translation>关于 Calcimandarix</translation>
+    </message>
+    <message>
+        <source>langues.lmbande</source>
+        <translation>纸带</translation>
+    </message>
+    <message>
+        <source>langues.lmusuelle</source>
+        <translation>小写数字</translation>
+    </message>
+    <message>
+        <source>langues.lmtraditionnel</source>
+        <translation>繁体中文</translation>
+    </message>
+    <message>
+        <source>langues.lmsimplifie</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
         <source>langues.llangueencours</source>
         <translation>chinois simp.</translation>
+    </message>
+    <message>
+        <source>langues.lheffacertout</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>langues.lmaidesurtouche</source>
+        <translation>按键提示</translation>
+    </message>
+    <message>
+        <source>langues.lmfinanciere</source>
+        <translation>大写数字</translation>
+    </message>
+    <message>
+        <source>langues.lhafficherbande</source>
+        <translation>显示纸带</translation>
+    </message>
+    <message>
+        <source>langues.lxhorslimites</source>
+        <translation>超出范围：&#13;只能使用 -999999999999.99 到 999999999999.99 之间的数字。</translation>
+    </message>
+    <message>
+        <source>langues.lhunpas</source>
+        <translation>后退一步</translation>
+    </message>
+    <message>
+        <source>langues.lhmasquerbande</source>
+        <translation>隐藏纸带</translation>
+    </message>
+    <message>
+        <source>langues.lhmasquerconvertisseur</source>
+        <translation>隐藏转换器</translation>
+    </message>
+    <message>
+        <source>langues.lhafficherconvertisseur</source>
+        <translation>显示转换器</translation>
+    </message>
+    <message>
+        <source>langues.lxecritureincorrecte</source>
+        <translation>写法不正确。</translation>
+    </message>
+    <message>
+        <source>langues.lfversion</source>
+        <translation>版本 1.0</translation>
+    </message>
+    <message>
+        <source>langues.lxparzero</source>
+        <translation>不能除以零。</translation>
+    </message>
+    <message>
+        <source>langues.lfouimais1</source>
+        <translation>可以换算，但有些字符不是</translation>
+    </message>
+    <message>
+        <source>langues.lfgratuiciel</source>
+        <translation>Calcimandarix 是免费软件，&#13;欢迎自由复制和分享。&#13;—— Calcimandarix 开发者&#13;&#13;</translation>
+    </message>
+    <message>
+        <source>langues.lmregles</source>
+        <translation>书写规则</translation>
+    </message>
+    <message>
+        <source>langues.lmaideacalcimandarix</source>
+        <translation>Calcimandarix 帮助</translation>
+    </message>
+    <message>
+        <source>langues.lheffacerlabande</source>
+        <translation>清除纸带。</translation>
+    </message>
+    <message>
+        <source>langues.lhca</source>
+        <translation>请使用 Calcimandarix 键盘、粘贴、拖放，或使用您惯用的中文输入法。</translation>
+    </message>
+    <message>
+        <source>langues.lhcr</source>
+        <translation>可以键入、粘贴、拖放，或使用任何输入法。</translation>
+    </message>
+    <message>
+        <source>langues.lxlefichierregleestintrouvable</source>
+        <translation>找不到书写规则文档。</translation>
+    </message>
+    <message>
+        <source>langues.lfbande</source>
+        <translation>纸带</translation>
+    </message>
+    <message>
+        <source>langues.lbOuvrirlangues</source>
+        <translation>打开“系统偏好设置/国际/语言”</translation>
+    </message>
+    <message>
+        <source>langues.lbOK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>langues.lfpreferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>langues.lfbienvenuetitre</source>
+        <translation>欢迎</translation>
+    </message>
+    <message>
+        <source>langues.lfalouverture</source>
+        <translation>启动 Calcimandarix 时：</translation>
+    </message>
+    <message>
+        <source>langues.lfafficherlafenetrebienvenue</source>
+        <translation>显示“欢迎”窗口。</translation>
+    </message>
+    <message>
+        <source>langues.lfnepasafficherlafenetrebienvenue</source>
+        <translation>不显示“欢迎”窗口。</translation>
+    </message>
+    <message>
+        <source>langues.lfdefault</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>langues.lfFenetrebienvenue</source>
+        <translation>“欢迎”窗口</translation>
+    </message>
+    <message>
+        <source>langues.lfcaracteresalouverture</source>
+        <translation>启动 Calcimandarix 时使用的字符</translation>
+    </message>
+    <message>
+        <source>langues.lxlefichieraideestintrouvable</source>
+        <translation>找不到 Calcimandarix 帮助。</translation>
     </message>
 </context>
 </TS>

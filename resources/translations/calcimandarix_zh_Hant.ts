@@ -1,11 +1,203 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="zh_Hant">
+<TS version="2.1" language="zh_Hant" sourcelanguage="en">
 <context>
     <name>langues</name>
     <message>
+        <source>langues.lfchiffresarabes</source>
+        <translation>阿拉伯數字</translation>
+    </message>
+    <message>
+        <source>langues.lfcaractereschinois</source>
+        <translation>中文數字</translation>
+    </message>
+    <message>
+        <source>langues.lmecranencours</source>
+        <translation>顯示幕阿拉伯數字</translation>
+    </message>
+    <message>
+        <source>langues.lmaide</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>langues.lmcaracteres</source>
+        <translation>字元</translation>
+    </message>
+    <message>
+        <source>langues.lmfenetre</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>langues.lmedition</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>langues.lmcouper</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>langues.lmcopier</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>langues.lmcoller</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>langues.lmconvertisseur</source>
+        <translation>轉換器</translation>
+    </message>
+    <message>
+        <source>langues.lmapropos</source>
+        <translation>關於 Calcimandarix</translation>
+    </message>
+    <message>
+        <source>langues.lmbande</source>
+        <translation>紙帶</translation>
+    </message>
+    <message>
+        <source>langues.lmusuelle</source>
+        <translation>小寫數字</translation>
+    </message>
+    <message>
+        <source>langues.lmtraditionnel</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>langues.lmsimplifie</source>
+        <translation>簡體中文</translation>
+    </message>
+    <message>
         <source>langues.llangueencours</source>
         <translation>chinois trad.</translation>
+    </message>
+    <message>
+        <source>langues.lheffacertout</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>langues.lmaidesurtouche</source>
+        <translation>按鍵提示</translation>
+    </message>
+    <message>
+        <source>langues.lmfinanciere</source>
+        <translation>大寫數字</translation>
+    </message>
+    <message>
+        <source>langues.lhafficherbande</source>
+        <translation>顯示紙帶</translation>
+    </message>
+    <message>
+        <source>langues.lxhorslimites</source>
+        <translation>超出範圍：&#13;只能使用 -999999999999.99 到 999999999999.99 之間的數字。</translation>
+    </message>
+    <message>
+        <source>langues.lhunpas</source>
+        <translation>後退一步</translation>
+    </message>
+    <message>
+        <source>langues.lhmasquerbande</source>
+        <translation>隱藏紙帶</translation>
+    </message>
+    <message>
+        <source>langues.lhmasquerconvertisseur</source>
+        <translation>隱藏轉換器</translation>
+    </message>
+    <message>
+        <source>langues.lhafficherconvertisseur</source>
+        <translation>顯示轉換器</translation>
+    </message>
+    <message>
+        <source>langues.lxecritureincorrecte</source>
+        <translation>寫法不正確。</translation>
+    </message>
+    <message>
+        <source>langues.lfversion</source>
+        <translation>版本 1.0</translation>
+    </message>
+    <message>
+        <source>langues.lxparzero</source>
+        <translation>不能除以零。</translation>
+    </message>
+    <message>
+        <source>langues.lfouimais1</source>
+        <translation>可以換算，但有些字元不是</translation>
+    </message>
+    <message>
+        <source>langues.lfgratuiciel</source>
+        <translation>Calcimandarix 是免費軟體，&#13;歡迎自由複製和分享。&#13;—— Calcimandarix 開發者&#13;&#13;</translation>
+    </message>
+    <message>
+        <source>langues.lmregles</source>
+        <translation>書寫規則</translation>
+    </message>
+    <message>
+        <source>langues.lmaideacalcimandarix</source>
+        <translation>Calcimandarix 說明</translation>
+    </message>
+    <message>
+        <source>langues.lheffacerlabande</source>
+        <translation>清除紙帶。</translation>
+    </message>
+    <message>
+        <source>langues.lhca</source>
+        <translation>請使用 Calcimandarix 鍵盤、貼上、拖放，或使用您慣用的中文輸入法。</translation>
+    </message>
+    <message>
+        <source>langues.lhcr</source>
+        <translation>可以鍵入、貼上、拖放，或使用任何輸入法。</translation>
+    </message>
+    <message>
+        <source>langues.lxlefichierregleestintrouvable</source>
+        <translation>找不到書寫規則文件。</translation>
+    </message>
+    <message>
+        <source>langues.lfbande</source>
+        <translation>紙帶</translation>
+    </message>
+    <message>
+        <source>langues.lbOuvrirlangues</source>
+        <translation>打開「系統偏好設定/國際/語言」</translation>
+    </message>
+    <message>
+        <source>langues.lbOK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>langues.lfpreferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>langues.lfbienvenuetitre</source>
+        <translation>歡迎</translation>
+    </message>
+    <message>
+        <source>langues.lfalouverture</source>
+        <translation>啟動 Calcimandarix 時：</translation>
+    </message>
+    <message>
+        <source>langues.lfafficherlafenetrebienvenue</source>
+        <translation>顯示「歡迎」視窗。</translation>
+    </message>
+    <message>
+        <source>langues.lfnepasafficherlafenetrebienvenue</source>
+        <translation>不顯示「歡迎」視窗。</translation>
+    </message>
+    <message>
+        <source>langues.lfdefault</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>langues.lfFenetrebienvenue</source>
+        <translation>「歡迎」視窗</translation>
+    </message>
+    <message>
+        <source>langues.lfcaracteresalouverture</source>
+        <translation>啟動 Calcimandarix 時使用的字元</translation>
+    </message>
+    <message>
+        <source>langues.lxlefichieraideestintrouvable</source>
+        <translation>找不到 Calcimandarix 說明。</translation>
     </message>
 </context>
 </TS>

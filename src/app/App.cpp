@@ -122,6 +122,7 @@ void App::eventOpen() {
   position = 1;
   ecriresurbande.points.clear();
   pictures.ecran15().setTransparent(1);
+  opened_ = true;
 }
 
 void App::dresserBienvenue(const platform::Picture& picture, bool captions) {

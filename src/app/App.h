@@ -81,6 +81,13 @@ class App : public platform::Application {
   void effectueroperation();
   void actualiserst13();
   bool verifier2italique();
+  // How the last operationdemandee or egaledemande ended. Each call sets it afresh, so an
+  // operator key stops only on what this very call met, never on a register left over.
+  enum class FinOperation { normale, divisionparzero, horslimites };
+  FinOperation finoperation = FinOperation::normale;
+  // The last operationdemandee or egaledemande stopped on a division by zero or an
+  // out-of-range result.
+  bool derniereOperationArretee() const;
 
   // Preferences.
   void aspectpreferencesdefaut();
@@ -90,11 +97,16 @@ class App : public platform::Application {
   // The UI language name, fetched anew, compared without regard to case.
   static bool langueEst(const char* name);
 
+  // The Open event has run to its end: the table, the menus and the calculator are in their
+  // start state.
+  bool opened() const { return opened_; }
+
  protected:
   void startup() override;
   void eventOpen() override;
 
  private:
+  bool opened_ = false;
   void addMenuHandlers();
   void dresserBienvenue(const platform::Picture& picture, bool captions);
 };

@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "dialogs/FPreferences.h"
 #include "platform/files.h"
 
 namespace {
@@ -36,7 +37,8 @@ void App::lirepref() {
 
 void App::sauverpref() {
   // The new file replaces the old one whole, and only once all four bytes are written: a failed
-  // write leaves the previous choice in place.
+  // write leaves the previous choice in place. A first save may have to make the folder.
+  platform::FolderItem::preferencesFolder().createFolder();
   platform::BinaryStream stream = prefsFile().createBinaryFile(QStringLiteral("calcimanpref"));
   stream.writeBoolean(preflueafficherbienvenue);
   stream.writeBoolean(prefluedefaut);
@@ -46,5 +48,16 @@ void App::sauverpref() {
 }
 
 void App::aspectpreferencesdefaut() {
-  // TODO(preferences dialog).
+  // Puts the open preferences dialog to the default choice. No flag changes here: OK copies the
+  // controls into the flags.
+  FPreferences& dialog = FPreferences::get();
+  dialog.CBdefaut->setValue(true);
+  dialog.RBusuelle->setValue(true);
+  if (langueEst("chinois trad.")) {
+    dialog.RBtraditionnel->setValue(true);
+  } else {
+    dialog.RBsimplifie->setValue(true);
+  }
+  dialog.GroupBox2->setEnabled(false);
+  dialog.GroupBox3->setEnabled(false);
 }

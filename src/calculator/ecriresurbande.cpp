@@ -1,6 +1,21 @@
 #include "calculator/ecriresurbande.h"
 
 #include "app/App.h"
+#include "calculator/fband.h"
+#include "mainwindow/Fpr.h"
+#include "platform/application.h"
+#include "platform/text.h"
+
+namespace {
+
+const QString& separateur() {
+  static const QString sep = platform::Chr(12);
+  return sep;
+}
+
+const QString points3 = QStringLiteral("...");
+
+}  // namespace
 
 EcrireSurBande::EcrireSurBande(App& app) : ligne{QString(), QString()}, app_(app) {}
 
@@ -9,11 +24,136 @@ void EcrireSurBande::redimligne(int n) {
   while (ligne.size() < n + 1) ligne.append(QString());
 }
 
-// TODO(tape).
-void EcrireSurBande::rafraichir() {}
-void EcrireSurBande::modifierligne() {}
-void EcrireSurBande::op() {}
-void EcrireSurBande::definitiver() {}
-void EcrireSurBande::effacerprovisoir() {}
-void EcrireSurBande::effaceropera() {}
-void EcrireSurBande::effacertout() {}
+QString& EcrireSurBande::ligneCourante() {
+  if (ii < 0) ii = 0;
+  if (ligne.size() < ii + 1) redimligne(ii);
+  return ligne[ii];
+}
+
+void EcrireSurBande::rafraichir() {
+  textebandeprovisoir.clear();
+  for (int k = 0; k <= ii && k < ligne.size(); ++k) {
+    textebandeprovisoir += ligne[k];
+    textebandeprovisoir += separateur();
+  }
+  if (!textebandedefinitif.isEmpty()) {
+    textebande = textebandedefinitif + separateur() + textebandeprovisoir;
+  } else if (points != points3) {
+    textebande = textebandeprovisoir;
+  } else {
+    textebande = points + separateur() + textebandeprovisoir;
+  }
+
+  // The tape window is written only while it is shown; while closed it is not even built.
+  if (Fpr::get().DisclosureTriangle2->value()) return;
+  platform::EditField& field = *fband::get().EditField1;
+  field.setText(textebande);
+  field.setScrollPosition(100000);
+  field.setTextColor(0x7B7B7B);
+  if (!textebandedefinitif.isEmpty()) field.setRangeColor(0, platform::Len(textebandedefinitif), 0x000000);
+}
+
+void EcrireSurBande::modifierligne() {
+  const QString shown = Fpr::get().StaticText1->text();
+  ligneCourante() = shown;
+  // An operand deleted down to nothing right after the tape was cleared: the pending
+  // operator comes back onto the tape.
+  if (shown.isEmpty() && ii == 0 && points == points3) {
+    op();
+  }
+  if (attenteop && ligne[ii] != platform::Left(temoin, platform::Len(ligne[ii]))) attenteop = false;
+  rafraichir();
+}
+
+void EcrireSurBande::op() {
+  const QString word = Fpr::get().STopera->text();
+  QString& current = ligneCourante();
+  if (attenteop) {
+    // The number cleared from the tape is still being entered: the operator takes its place.
+    current = word;
+    ++ii;
+    redimligne(ii);
+    ligne[ii].clear();
+    attenteop = false;
+  } else if (!current.isEmpty()) {
+    ++ii;
+    redimligne(ii);
+    ligne[ii] = word;
+    ++ii;
+    redimligne(ii);
+    ligne[ii].clear();
+  } else if (ii != 0 && ligne[ii - 1] != points3) {
+    // An operator right after another replaces it.
+    ligne[ii - 1] = word;
+    ligne[ii].clear();
+  } else if (ii == 0) {
+    // After a result the new operator runs on from the result line, which becomes the first
+    // operand: the separator that closed it goes.
+    if (!textebandedefinitif.isEmpty()) textebandedefinitif.chop(1);
+    ligne[0] = word;
+    ii = 1;
+    redimligne(1);
+    ligne[1].clear();
+  }
+  rafraichir();
+}
+
+void EcrireSurBande::definitiver() {
+  textebandedefinitif = textebande;
+  points.clear();
+  ii = 0;
+  ligneCourante().clear();
+  textebandeprovisoir.clear();
+}
+
+void EcrireSurBande::effacerprovisoir() {
+  ii = 0;
+  ligneCourante().clear();
+  textebandeprovisoir.clear();
+  if (app_.persev) {
+    textebandedefinitif += separateur();
+    app_.persev = false;
+  }
+  rafraichir();
+}
+
+void EcrireSurBande::effaceropera() {
+  Fpr& fpr = Fpr::get();
+  ii -= 2;
+  const QString shown = fpr.StaticText1->text();
+  const QString word = fpr.STopera->text();
+  if (!shown.isEmpty() && word.compare(app_.ce, Qt::CaseInsensitive) == 0) {
+    // Back at a finished result: it closes the finished tape again.
+    textebande = textebandedefinitif + separateur();
+    definitiver();
+  } else if (ii < 0) {
+    ii = 0;
+    ligneCourante() = shown;
+    if (word.isEmpty()) points.clear();
+  }
+  rafraichir();
+}
+
+void EcrireSurBande::effacertout() {
+  if (platform::Len(textebande) >= 2) {
+    points.clear();
+    const QString& current = ligneCourante();
+    if (!current.isEmpty()) {
+      attenteop = true;
+      temoin = current;
+    } else {
+      attenteop = false;
+    }
+    textebande.clear();
+    textebandedefinitif.clear();
+    textebandeprovisoir.clear();
+    ii = 0;
+    redimligne(1);
+    ligne[0].clear();
+    ligne[1].clear();
+    rafraichir();
+    points = points3;
+  }
+  // Called by the tape window's clear button; never builds a window that is not there.
+  if (fband* band = platform::Application::current()->liveInstance<fband>()) band->EditField1->setScrollPosition(5);
+}

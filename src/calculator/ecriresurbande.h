@@ -32,5 +32,8 @@ class EcrireSurBande {
   QString temoin;
 
  private:
+  // ligne(ii), the array grown to reach it if it must be.
+  QString& ligneCourante();
+
   App& app_;
 };

@@ -1,5 +1,6 @@
 #pragma once
-// The paper tape window, beside the main window.
+// The paper tape window, beside the main window: the tape text in a read-only field that follows
+// the window's size, and a button that clears the tape.
 
 #include "platform/controls.h"
 #include "platform/window.h"
@@ -22,4 +23,5 @@ class fband : public platform::Window {
  private:
   void Layout();
   void CreateControls();
+  void AddMenuHandlers();
 };

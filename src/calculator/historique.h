@@ -17,6 +17,10 @@ class Historique {
   void rafraichirw1();
   // Resizes both arrays to upper bound n.
   void redim(int n);
+  // Starts again from a single step: the result of "=" with its value.
+  void recommencer(const QString& texte, double valeur);
+  // Starts again from one empty step, as a new calculation does.
+  void vider();
 
   QStringList tligne;
   QList<double> vligne;

@@ -1,22 +1,41 @@
 #include "calculator/w1.h"
 
+#include <optional>
+
 #include "platform/application.h"
 
 w1::w1() : platform::Window(QStringLiteral("w1")) {
+  Layout();
+  CreateControls();
+}
+
+w1& w1::get() { return platform::Application::current()->instance<w1>(); }
+
+void w1::Layout() {
   setTitle(QStringLiteral("Sans_titre"));
   setSize(300, 300);
   setMinSize(64, 64);
   setMaxSize(32000, 32000);
   setFrame(platform::Frame::Document);
-  setVisibleAtCreation(false);
+  setBackColor(std::nullopt);
+  setCloseButton(true);
+  setMinimizeButton(true);
   setResizable(false);
-
-  ed1 = make<platform::EditField>(QStringLiteral("ed1"));
-  ed1->setBounds(8, 6, 278, 274);
-  ed1->setMultiline(true);
-  ed1->setScrollbarVertical(true);
-  ed1->setBorder(true);
-  ed1->setAcceptTabs(false);
+  setVisibleAtCreation(false);
 }
 
-w1& w1::get() { return platform::Application::current()->instance<w1>(); }
+void w1::CreateControls() {
+  ed1 = make<platform::EditField>(QStringLiteral("ed1"));
+  ed1->setBounds(8, 6, 278, 274);
+  ed1->setReadOnly(false);
+  ed1->setMultiline(true);
+  ed1->setStyled(false);
+  ed1->setBorder(true);
+  ed1->setScrollbarVertical(true);
+  ed1->setUseFocusRing(true);
+  ed1->setAcceptTabs(false);
+  ed1->setTextFont(QStringLiteral("System"));
+  ed1->setTextSize(0);
+  ed1->setTextColor(0x000000);
+  ed1->setBackColor(0xFFFFFF);
+}

@@ -10,4 +10,8 @@ class w1 : public platform::Window {
   static w1& get();
 
   platform::EditField* ed1 = nullptr;
+
+ private:
+  void Layout();
+  void CreateControls();
 };

@@ -1,5 +1,7 @@
 #pragma once
 // The preferences dialog: the welcome window setting and the character table for the next start.
+// Every choice is kept in the application's flags as soon as it is clicked; OK stores them all
+// and writes the preferences file.
 
 #include "platform/controls.h"
 #include "platform/window.h"
@@ -26,8 +28,11 @@ class FPreferences : public platform::Window {
   platform::PushButton* PBOK = nullptr;
 
   void RBafficherbienvenue_Action();
+  void RBnepasafficherbienvenue_Action();
   void RBsimplifie_Action();
   void RBtraditionnel_Action();
+  void RBusuelle_Action();
+  void RBfinanciere_Action();
   void CBdefaut_Action();
   void PBOK_Action();
 

@@ -1,5 +1,7 @@
 #pragma once
-// The welcome window, shown modally at start while the preference asks for it.
+// The welcome window, shown modally at start while the preference asks for it: the picture of
+// the UI language over a bad and a good sample of handwritten characters, a button to the
+// system's language settings, OK, and a box that stops it from showing again.
 
 #include "platform/controls.h"
 #include "platform/window.h"

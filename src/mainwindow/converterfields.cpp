@@ -1,13 +1,96 @@
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
+#include "numerals/fouimais.h"
+#include "platform/application.h"
 
-// TODO(converter): the converter fields and the input routing.
-void Fpr::EFca_TextChange() {}
-bool Fpr::EFca_MouseDown(int, int) { return false; }
-void Fpr::EFca_LostFocus() {}
-void Fpr::EFca_GotFocus() {}
+namespace {
+
+// The note is hidden only when it exists; an unbuilt note window is not shown anyway.
+void hideNote() {
+  if (fouimais* note = platform::Application::current()->liveInstance<fouimais>()) note->setVisible(false);
+}
+
+bool noteVisible() {
+  fouimais* note = platform::Application::current()->liveInstance<fouimais>();
+  return note != nullptr && note->visible();
+}
+
+}  // namespace
+
+// The reader converts only while the routing points at EFca, so the Arabic text it writes into
+// EFcr does not come back: App.position is the only guard between the two fields.
+void Fpr::EFca_TextChange() {
+  hideNote();
+  app().chinoisarabe.cachange();
+  EFca->setScrollPosition(0);
+  EFcr->setScrollPosition(0);
+}
+
+// Likewise the writer converts only while the routing points at EFcr.
+void Fpr::EFcr_TextChange() {
+  app().arabechinois.crchange();
+  EFca->setScrollPosition(0);
+  EFcr->setScrollPosition(0);
+}
+
+bool Fpr::EFca_MouseDown(int, int) {
+  App& a = app();
+  a.position = 2;
+  refresh(true);
+  if (noteVisible()) hideNote();
+  // The field is judged anew from a reset reader, so a text refused before gets a fresh reading.
+  a.chinoisarabe.fouimaisdemandee = 0;
+  a.chinoisarabe.initialisernombre();
+  EFcr->setText(QString());
+  a.chinoisarabe.textaarabiser = EFca->text();
+  a.chinoisarabe.arabisertexte();
+  platform::ClearFocus();
+  EFca->setFocus();
+  // The click goes on: the caret is placed as usual.
+  return false;
+}
+
+bool Fpr::EFcr_MouseDown(int, int) {
+  App& a = app();
+  a.position = 3;
+  refresh(true);
+  // After an out-of-range number the field is left as it is, with its message already shown.
+  if (!a.arabechinois.tropbig) {
+    a.arabechinois.crchange();
+    platform::ClearFocus();
+    EFcr->setFocus();
+  }
+  return false;
+}
+
+bool Fpr::Canvas4_MouseDown(int, int) {
+  App& a = app();
+  if (a.position != 1) Canvas4->setFocus();
+  a.position = 1;
+  if (a.etat != 2) {
+    // The display's own text becomes the number being entered again.
+    a.chinoisarabe.textaarabiser = StaticText1->text();
+    a.chinoisarabe.textactuel.clear();
+    a.chinoisarabe.initialisernombre();
+    a.chinoisarabe.arabisertexte();
+  }
+  hideNote();
+  refresh(true);
+  return false;
+}
+
+// The grey hints go at the first focus of either field, both at once, for good.
+void Fpr::EFca_GotFocus() {
+  StaticText2->setVisible(false);
+  StaticText6->setVisible(false);
+}
+
+void Fpr::EFcr_GotFocus() {
+  StaticText2->setVisible(false);
+  StaticText6->setVisible(false);
+}
+
+// The window hands this invisible field the focus when it opens, so that no control keeps it.
 void Fpr::EditField1_GotFocus() { platform::ClearFocus(); }
-bool Fpr::Canvas4_MouseDown(int, int) { return false; }
-void Fpr::EFcr_TextChange() {}
-bool Fpr::EFcr_MouseDown(int, int) { return false; }
-void Fpr::EFcr_GotFocus() {}
+
+void Fpr::EFca_LostFocus() {}

@@ -1,6 +1,119 @@
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
+#include "mainwindow/keypad.h"
+#include "platform/text.h"
 
-// TODO(delete keys): one step back and clear.
-void Fpr::BevelButton1_Action() {}
-void Fpr::BevelButton2_Action() {}
+namespace {
+
+QString stepText(const Historique& history, int k) {
+  return k >= 0 && k < history.tligne.size() ? history.tligne[k] : QString();
+}
+
+double stepValue(const Historique& history, int k) {
+  return k >= 0 && k < history.vligne.size() ? history.vligne[k] : 0.0;
+}
+
+// The operation of an operator word of the current table; 0 when it is none of them.
+int operationOfWord(const App& a, const QString& word) {
+  for (const KeySpec& key : keypad()) {
+    if (key.family != KeyFamily::Operator) continue;
+    if ((a.*(key.character)).compare(word, Qt::CaseInsensitive) == 0) return key.code;
+  }
+  return 0;
+}
+
+// One character before the caret (or before the selection) goes; at the very start nothing
+// does. Positions count code points, so a character outside the BMP goes whole.
+void deleteBeforeCaret(platform::EditField& field) {
+  const int start = field.selStart();
+  if (start <= 0) return;
+  field.setSelStart(start - 1);
+  field.setSelLength(1);
+  field.setSelText(QString());
+}
+
+}  // namespace
+
+void Fpr::BevelButton1_Action() {
+  App& a = app();
+  if (a.position == 2) {
+    deleteBeforeCaret(*EFca);
+    return;
+  }
+  if (a.position == 3) {
+    deleteBeforeCaret(*EFcr);
+    return;
+  }
+  if (a.position != 1 || a.etat == 2) return;
+
+  ChinoisArabe& reader = a.chinoisarabe;
+  if (a.etat == 1 && StaticText1->text().isEmpty()) {
+    // Step back over the last operator, to the operand before it, through the history.
+    Historique& history = a.historique;
+    const int jj = history.jj;
+    if (jj < 2) return;
+    StaticText1->setText(stepText(history, jj - 2));
+    a.adapterecran();
+    if (jj < 3) {
+      if (!a.persev) {
+        // Back to the first operand: nothing is pending any more.
+        a.etat = 0;
+        a.operation = 0;
+        STopera->setText(QString());
+        a.actualiserst13();
+      } else {
+        // Back to the result the calculation began from; the next operator takes it again.
+        STopera->setText(a.ce);
+        a.actualiserst13();
+        StaticText1->setText(stepText(history, 0));
+        a.adapterecran();
+        a.N3valeur = stepValue(history, 0);
+        refresh(true);
+      }
+    } else {
+      // Back to an operand of a chain: the earlier operator is pending again, with the running
+      // total as it stood then.
+      a.N1valeur = stepValue(history, jj - 4);
+      STopera->setText(stepText(history, jj - 3));
+      a.actualiserst13();
+      if (const int operation = operationOfWord(a, STopera->text())) a.operation = operation;
+    }
+    history.jj = jj - 2;
+    Canvas4->setFocus();
+    a.position = 1;
+    refresh(true);
+    // The restored text becomes the number being entered, with its echo and value.
+    reader.textaarabiser = StaticText1->text();
+    reader.initialisernombre();
+    reader.arabisertexte();
+    a.ecriresurbande.effaceropera();
+    if (STopera->text().compare(a.ce, Qt::CaseInsensitive) == 0) a.etat = 2;
+    return;
+  }
+
+  // Delete the last character: the shortened text is read again from a fresh reader.
+  const QString display = StaticText1->text();
+  reader.textaarabiser = platform::Left(display, platform::Len(display) - 1);
+  reader.initialisernombre();
+  reader.arabisertexte();
+  if (a.etat == 0 && StaticText1->text().isEmpty()) a.ecriresurbande.effacerprovisoir();
+  if (STopera->text().isEmpty() && StaticText1->text().isEmpty()) {
+    a.ecriresurbande.points.clear();
+    a.ecriresurbande.rafraichir();
+  }
+}
+
+void Fpr::BevelButton2_Action() {
+  App& a = app();
+  a.chinoisarabe.initialisernombre();
+  if (a.position == 1) {
+    const QString first = platform::Left(a.ecriresurbande.textebandeprovisoir, 1);
+    a.initialisercalculette();
+    // A calculation that ran on from a result took that result line's separator; give it back.
+    if (!first.isEmpty() && (first == a.cad || first == a.csous || first == a.cdiv || first == a.cmu)) {
+      a.ecriresurbande.textebandedefinitif += platform::Chr(12);
+    }
+  }
+  if (a.position == 2) EFca->setText(QString());
+  if (a.position == 3) EFcr->setText(QString());
+}

@@ -26,15 +26,84 @@ void Fpr::BBmu_Action() { operatorKey(QStringLiteral("BBmu")); }
 void Fpr::BBdiv_Action() { operatorKey(QStringLiteral("BBdiv")); }
 
 void Fpr::inputKey(const QString& name) {
-  // TODO(keypad): input keys.
-  (void)name;
+  const KeySpec* key = findKey(name);
+  if (key == nullptr || key->character == nullptr) return;
+  App& a = app();
+  // The character is recorded first, whatever the key then does.
+  c = a.*(key->character);
+  switch (a.position) {
+    case 2:
+      // Into the Chinese field at its caret; the field's text change converts it.
+      EFca->setSelText(c);
+      break;
+    case 3:
+      // The same Chinese character into the Arabic field, judged there like typed text.
+      EFcr->setSelText(c);
+      break;
+    case 1:
+      if (a.etat == 2) {
+        // A shown result: a unit key has nothing to multiply, a digit starts a new calculation.
+        if (key->family == KeyFamily::Unit) return;
+        a.initialisercalculette();
+      }
+      a.chinoisarabe.valeur = key->code;
+      a.chinoisarabe.arrivage();
+      break;
+    default:
+      break;
+  }
 }
 
 void Fpr::operatorKey(const QString& name) {
-  // TODO(keypad): operator keys.
-  (void)name;
+  const KeySpec* key = findKey(name);
+  if (key == nullptr || key->character == nullptr) return;
+  App& a = app();
+  if (a.position != 1) return;
+
+  const QString display = StaticText1->text();
+  const QString shown = STopera->text();
+  if (display.isEmpty() && shown.isEmpty()) return;
+  // An operator just chosen with nothing typed after it: this one takes its place.
+  const bool replacesPending = display.isEmpty() && shown != a.ce;
+
+  if (!replacesPending) {
+    if (a.verifier1italique()) {
+      a.chinoisarabe.refuse();
+      return;
+    }
+    a.operationdemandee();
+    // Only what this very call met stops the key: a division by zero, or a result out of range.
+    if (a.derniereOperationArretee()) {
+      a.arabechinois.tropbig = false;
+      return;
+    }
+  }
+
+  a.operation = key->code;
+  STopera->setText(a.*(key->character));
+  a.actualiserst13();
+  a.ecriresurbande.op();
+  Historique& history = a.historique;
+  if (replacesPending && history.jj >= 1) {
+    // The tape replaces its operator line; the history replaces its operator step alike, so a
+    // later step back lands on the operand before it.
+    history.tligne[history.jj - 1] = STopera->text();
+    history.rafraichirw1();
+  } else {
+    history.ajouterop();
+  }
+  Canvas4->setFocus();
+  a.position = 1;
+  refresh(true);
+  StaticText11->setText(QString());
 }
 
 void Fpr::BBe_Action() {
-  // TODO(keypad): equals key.
+  App& a = app();
+  if (a.position != 1) return;
+  if (a.verifier1italique()) {
+    a.chinoisarabe.refuse();
+    return;
+  }
+  a.egaledemande();
 }

@@ -1,16 +1,303 @@
 #include "numerals/arabechinois.h"
 
-#include "app/App.h"
+#include <array>
+#include <cmath>
 
-// TODO(writer).
-void ArabeChinois::crchange() {}
-void ArabeChinois::chinoisertexte() {}
-QString ArabeChinois::tradenchinoisdevaleur(double) { return {}; }
-QString ArabeChinois::tradenarabedevaleur(double) { return {}; }
-void ArabeChinois::brutanet() {}
-void ArabeChinois::partieentiere() {}
-QString ArabeChinois::puiss(int) const { return {}; }
-void ArabeChinois::partiedecimale() {}
-void ArabeChinois::affichertradenchinois() {}
-void ArabeChinois::erreur() {}
-void ArabeChinois::tropgrand() {}
+#include "app/App.h"
+#include "mainwindow/Fpr.h"
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "strings/langues.h"
+
+namespace {
+
+// The longest integer part the writer accepts.
+constexpr int kMaxIntegerDigits = 12;
+// Digits kept from an Arabic text (one more when the text begins with "0.", whose 0 is no digit).
+constexpr int kMaxDigits = 14;
+
+const QString kBadText = QStringLiteral("???????");
+const QString kOutOfRange = QStringLiteral("??????");
+
+// The zero is 零 in every table, so the clean-up works on these literal characters.
+const QChar kZero = QChar(0x96F6);                                                // 零
+const std::array<QChar, 4> kSeparators = {QChar(0x4E07), QChar(0x4EBF),          // 万 亿
+                                          QChar(0x842C), QChar(0x5104)};          // 萬 億
+
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+bool isSeparator(QChar c) {
+  for (QChar s : kSeparators) {
+    if (c == s) return true;
+  }
+  return false;
+}
+
+// Spaces and control characters (codes below 33) taken off both ends; inner ones stay.
+QString withoutBlankEnds(const QString& text) {
+  qsizetype begin = 0;
+  qsizetype end = text.size();
+  while (end > begin && text[end - 1].unicode() < 33) --end;
+  while (begin < end && text[begin].unicode() < 33) ++begin;
+  if (begin == 0 && end == text.size()) return text;
+  return text.mid(begin, end - begin);
+}
+
+// The clean-up rules below, each run to exhaustion in one walk over the text. Every rule only
+// removes characters, so repeating the round until it removes nothing ends after a few rounds.
+
+// Every run of zeros becomes one zero.
+bool collapseZeroRuns(QString& t) {
+  QString out;
+  out.reserve(t.size());
+  for (QChar c : t) {
+    if (c == kZero && !out.isEmpty() && out.back() == kZero) continue;
+    out.append(c);
+  }
+  if (out.size() == t.size()) return false;
+  t = out;
+  return true;
+}
+
+// A zero right before 万 or 亿 goes.
+bool dropZerosBeforeSeparators(QString& t) {
+  QString out;
+  out.reserve(t.size());
+  for (qsizetype i = 0; i < t.size(); ++i) {
+    if (t[i] == kZero && i + 1 < t.size() && isSeparator(t[i + 1])) continue;
+    out.append(t[i]);
+  }
+  if (out.size() == t.size()) return false;
+  t = out;
+  return true;
+}
+
+// A value rounded to d decimals, half away from zero, on its exact binary value.
+QString fixedText(double a, int decimals) {
+  QString text = QString::number(a, 'f', decimals);
+  if (text.contains(QLatin1Char('.'))) {
+    while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  }
+  return text;
+}
+
+}  // namespace
+
+void ArabeChinois::crchange() {
+  if (rendTexteNettoye_) return;
+  platform::EditField& efcr = *Fpr::get().EFcr;
+  const QString text = efcr.text();
+  const QString trimmed = withoutBlankEnds(text);
+  if (trimmed != text) {
+    rendTexteNettoye_ = true;
+    efcr.setText(trimmed);
+    rendTexteNettoye_ = false;
+  }
+  // Text that the reader puts here while the user types Chinese is only trimmed.
+  if (app_.position != 3) return;
+  if (efcr.italic()) efcr.setItalic(false);
+  stoperreur = false;
+  tropbig = false;
+  textachinoiserbrut = trimmed;
+  negatifa = 1;
+  tradenchinois.clear();
+  chinoisertexte();
+  app_.position = 3;
+}
+
+void ArabeChinois::chinoisertexte() {
+  stoperreur = false;
+  brutanet();
+  partieentiere();
+  if (tropbig) return;
+  partiedecimale();
+  affichertradenchinois();
+}
+
+void ArabeChinois::brutanet() {
+  tropbig = false;
+  textachinoisernet.clear();
+  QString& raw = textachinoiserbrut;
+
+  qsizetype start = 0;
+  if (raw.startsWith(QLatin1Char('-'))) {
+    negatifa = -1;
+    start = 1;
+  } else {
+    negatifa = 1;
+  }
+  // Leading zeros go, but a lone 0 and the 0 of "0." stay.
+  const qsizetype size = raw.size();
+  while (start + 1 < size && raw[start] == QLatin1Char('0') && raw[start + 1] != QLatin1Char('.')) ++start;
+  if (start > 0) raw.remove(0, start);
+
+  // Digits beyond the limit are cut, not rounded, and never looked at: the raw text may be long.
+  const int limit = raw.startsWith(QLatin1String("0.")) ? kMaxDigits + 1 : kMaxDigits;
+  int counted = 0;
+  for (qsizetype i = 0; i < raw.size() && counted < limit; ++i) {
+    const QChar c = raw[i];
+    textachinoisernet.append(c);
+    if (c.isHighSurrogate() && i + 1 < raw.size() && raw[i + 1].isLowSurrogate()) {
+      textachinoisernet.append(raw[++i]);
+    }
+    if (c != QLatin1Char('.')) ++counted;
+  }
+}
+
+void ArabeChinois::partieentiere() {
+  tradenchinois.clear();
+  pentiere.clear();
+
+  qsizetype taken = 0;
+  for (; taken < textachinoisernet.size(); ++taken) {
+    const QChar c = textachinoisernet[taken];
+    if (c == QLatin1Char('.')) break;
+    if (!isDigit(c)) {
+      // A bad character wins over an integer part that is too long.
+      textachinoisernet.remove(0, taken);
+      erreur();
+      return;
+    }
+    pentiere.append(c);
+  }
+  textachinoisernet.remove(0, taken);
+
+  const int n = static_cast<int>(pentiere.size());
+  if (n > kMaxIntegerDigits) {
+    tropgrand();
+    return;
+  }
+
+  const std::array<const QString*, 9> digits = {&app_.c1, &app_.c2, &app_.c3, &app_.c4, &app_.c5,
+                                                &app_.c6, &app_.c7, &app_.c8, &app_.c9};
+  for (int i = 1; i <= n; ++i) {
+    const int place = n - i + 1;
+    const int digit = pentiere[i - 1].unicode() - '0';
+    if (digit > 0) {
+      unite = *digits[digit - 1];
+      tradenchinois += unite + puiss(place);
+      continue;
+    }
+    unite = app_.cz;
+    if (place == 5) {
+      // The 万 follows a zero in its place unless the whole 万 group is zero after a 亿.
+      QString before = tradenchinois;
+      while (before.endsWith(app_.cz)) before.chop(app_.cz.size());
+      tradenchinois += unite;
+      if (!before.endsWith(app_.c108)) tradenchinois += app_.c104;
+    } else if (place == 9) {
+      tradenchinois += unite + app_.c108;
+    } else {
+      tradenchinois += unite;
+    }
+  }
+
+  // Clean-up, until a round removes nothing: one zero per run of zeros; 一十 loses its 一 at the
+  // start only; without decimals trailing zeros go (a lone 零 stays); no zero before 万 or 亿.
+  const QString oneTen = app_.c1 + app_.c10;
+  for (;;) {
+    bool removed = collapseZeroRuns(tradenchinois);
+    if (tradenchinois.startsWith(oneTen)) {
+      tradenchinois.remove(0, app_.c1.size());
+      removed = true;
+    }
+    if (textachinoisernet.isEmpty()) {
+      while (tradenchinois.size() > app_.cz.size() && tradenchinois.endsWith(app_.cz)) {
+        tradenchinois.chop(app_.cz.size());
+        removed = true;
+      }
+    }
+    removed = dropZerosBeforeSeparators(tradenchinois) || removed;
+    if (!removed) break;
+  }
+
+  if (negatifa == -1) tradenchinois.prepend(app_.cn);
+}
+
+QString ArabeChinois::puiss(int p) const {
+  const std::array<const QString*, 12> units = {nullptr,     &app_.c10,  &app_.c100, &app_.c1000,
+                                                &app_.c104,  &app_.c10,  &app_.c100, &app_.c1000,
+                                                &app_.c108,  &app_.c10,  &app_.c100, &app_.c1000};
+  if (p < 1 || p > 12 || units[p - 1] == nullptr) return {};
+  return *units[p - 1];
+}
+
+void ArabeChinois::partiedecimale() {
+  if (stoperreur || textachinoisernet.isEmpty()) return;
+  // The integer part's trailing zero, kept by the clean-up because a point follows: 一百零 point
+  // five is 一百点五, while 零点五 and 负零点五 keep theirs.
+  if (tradenchinois.endsWith(kZero) && tradenchinois != app_.cz && tradenchinois != app_.cn + app_.cz) {
+    tradenchinois.chop(1);
+  }
+  tradenchinois += app_.cp;
+  textachinoisernet.remove(0, 1);
+
+  const std::array<const QString*, 10> digits = {&app_.cz, &app_.c1, &app_.c2, &app_.c3, &app_.c4,
+                                                 &app_.c5, &app_.c6, &app_.c7, &app_.c8, &app_.c9};
+  for (QChar c : textachinoisernet) {
+    if (!isDigit(c)) {
+      erreur();
+      return;
+    }
+    tradenchinois += *digits[c.unicode() - '0'];
+  }
+}
+
+void ArabeChinois::affichertradenchinois() {
+  if (app_.position == 3) Fpr::get().EFca->setText(tradenchinois);
+}
+
+void ArabeChinois::erreur() {
+  tradenchinois = kBadText;
+  stoperreur = true;
+}
+
+void ArabeChinois::tropgrand() {
+  Fpr& fpr = Fpr::get();
+  if (app_.position == 3) fpr.EFca->setText(kOutOfRange);
+  platform::MsgBox(langues::lxhorslimites());
+  platform::ClearFocus();
+  if (app_.position == 2) fpr.EFca->setFocus();
+  if (app_.position == 3) fpr.EFcr->setFocus();
+  tropbig = true;
+}
+
+QString ArabeChinois::tradenchinoisdevaleur(double x) {
+  if (std::isinf(x)) {
+    // Beyond every limit: the out-of-range report, as for any value of 13 integer digits or more.
+    stoperreur = false;
+    tradenchinois.clear();
+    pentiere.clear();
+    textachinoiserbrut = tradenarabedevaleur(x);
+    textachinoisernet.clear();
+    negatifa = x < 0 ? -1 : 1;
+    tropgrand();
+    return tradenchinois;
+  }
+  textachinoiserbrut = tradenarabedevaleur(x);
+  chinoisertexte();
+  return tradenchinois;
+}
+
+QString ArabeChinois::tradenarabedevaleur(double x) {
+  if (std::isnan(x)) return QStringLiteral("NAN");
+  if (std::isinf(x)) return x < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+  if (x == 0) return QStringLiteral("0");
+
+  // 14 digits in all: as many decimals as the integer part leaves (14 below 1, none from 10^14
+  // on), rounded on the value itself so that a carry reaches the integer part (434.99999999999994
+  // is 435). Everything stays in doubles: no integer type could hold every value.
+  const double a = std::fabs(x);
+  const double whole = std::floor(a);
+  int integerDigits = 0;
+  if (whole >= 1e14) {
+    integerDigits = kMaxDigits;
+  } else if (whole >= 1) {
+    integerDigits = static_cast<int>(QString::number(whole, 'f', 0).size());
+  }
+  const QString text = fixedText(a, kMaxDigits - integerDigits);
+  // A value too small for the 14th decimal reads 0, without a sign.
+  if (text == QLatin1String("0")) return text;
+  return x < 0 ? QLatin1Char('-') + text : text;
+}

@@ -10,11 +10,15 @@ class ArabeChinois {
  public:
   explicit ArabeChinois(App& app) : app_(app) {}
 
-  // The converter's reaction to a change of the Arabic field.
+  // The converter's reaction to a change of the Arabic field: trims it and, while the input
+  // goes to the Arabic field (position 3), writes its text into the Chinese field.
   void crchange();
   // Writes textachinoiserbrut into tradenchinois (and into the Chinese field in position 3).
   void chinoisertexte();
+  // The Chinese text of a value: the numeral, "???????" for a text that is not a number, or ""
+  // when the value is out of range (then tropbig is set and the message has been shown).
   QString tradenchinoisdevaleur(double x);
+  // The Arabic text of a value, rounded to at most 14 digits (14 decimals below 1).
   QString tradenarabedevaleur(double x);
 
   QString textachinoiserbrut;
@@ -36,4 +40,7 @@ class ArabeChinois {
   void tropgrand();
 
   App& app_;
+  // Set while crchange writes the trimmed text back into the Arabic field: the change that this
+  // raises is the outer call's own, which then writes the Chinese text once.
+  bool rendTexteNettoye_ = false;
 };

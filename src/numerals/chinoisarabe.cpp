@@ -1,15 +1,346 @@
 #include "numerals/chinoisarabe.h"
 
-#include "app/App.h"
+#include <cmath>
 
-// TODO(reader): the character rules.
-void ChinoisArabe::arrivage() {}
-void ChinoisArabe::initialisernombre() {}
-void ChinoisArabe::refuse() {}
-void ChinoisArabe::methoden() {}
-void ChinoisArabe::methodep() {}
-void ChinoisArabe::methodez() {}
-void ChinoisArabe::methodeunite() {}
-void ChinoisArabe::methodepuissance() {}
-void ChinoisArabe::methodeseparateur() {}
-void ChinoisArabe::accepte() {}
+#include "app/App.h"
+#include "mainwindow/Fpr.h"
+#include "numerals/caracteresreconnus.h"
+#include "platform/application.h"
+#include "platform/text.h"
+#include "strings/langues.h"
+
+namespace {
+
+bool estChiffre(int code) { return code >= 1 && code <= 9; }
+
+const QString kTexteRefuse = QStringLiteral("????????");
+
+}  // namespace
+
+// ---- Taking a character ----
+
+void ChinoisArabe::arrivage() {
+  if (efcamauvais || sature == 1) return;
+  // After a number that is only 零 (or 负零), only the point may follow.
+  if (!app_.cz.isEmpty() && textactuel.endsWith(app_.cz) && actuel == 0 && decimal == 0 && valeur != kPoint) {
+    refuse();
+    return;
+  }
+  // A calculation result on the display takes no digits.
+  if (app_.position == 1 && app_.etat == 2) return;
+  italique = 0;
+  switch (valeur) {
+    case 0:
+      methodez();
+      break;
+    case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 9:
+      methodeunite();
+      break;
+    case kDix: case kCent: case kMille:
+      methodepuissance();
+      break;
+    case kWan: case kYi:
+      methodeseparateur();
+      break;
+    case kMoins:
+      methoden();
+      break;
+    case kPoint:
+      methodep();
+      break;
+    default:
+      break;
+  }
+}
+
+bool ChinoisArabe::echoItalique() {
+  if (app_.position == 1) return app_.verifier1italique();
+  if (app_.position == 2) return app_.verifier2italique();
+  return false;
+}
+
+void ChinoisArabe::methoden() {
+  if (longeur != 0) {
+    refuse();
+    return;
+  }
+  negatif = -1;
+  accepte();
+}
+
+void ChinoisArabe::methodep() {
+  if (decimal != 0) {
+    refuse();
+    return;
+  }
+  // No point after a value shown in italics.
+  if (echoItalique()) {
+    refuse();
+    return;
+  }
+  decimal = 0.1;
+  k = 1;
+  accepte();
+}
+
+void ChinoisArabe::methodez() {
+  if (dernierevaleur == kDix) {
+    refuse();
+    return;
+  }
+  if (decimal != 0) {
+    // A decimal digit of value 0.
+    methodeunite();
+    return;
+  }
+  if (textactuel.isEmpty() || caracteresreconnus::estMoins(textactuel)) {
+    ling = 1;
+    accepte();
+    return;
+  }
+  if (dernierevaleur < 10 || ling == 1) {
+    refuse();
+    return;
+  }
+  // Not exact until a digit follows.
+  italique = 1;
+  ling = 1;
+  // Digits after 亿零 count as units.
+  if (dernierevaleur == kYi) k = 1;
+  accepte();
+}
+
+void ChinoisArabe::methodeunite() {
+  if (decimal != 0) {
+    actuel += valeur * decimal;
+    decimal /= 10;
+    ++rangdecimal;
+    accepte();
+    return;
+  }
+  if (estChiffre(dernierevaleur) || (dernierepuissance == kDix && ling == 1)) {
+    refuse();
+    return;
+  }
+  if (dernierepuissance == kDix && ling == 0) {
+    // The digit after 十 is final.
+    actuel += static_cast<double>(valeur) * k;
+    Actuelreserve += valeur;
+  } else if (dernierepuissance == 0 || ling == 1) {
+    // A following power still multiplies it.
+    actuel += static_cast<double>(valeur) * k;
+    Actuelreserve += valeur;
+    actuelprovisoire = 1;
+  } else {
+    // The abbreviated form: 三百五 is 350, 三万五 is 35000.
+    const int poids = dernierepuissance / 10;
+    actuel += static_cast<double>(poids) * valeur * k;
+    Actuelreserve += poids * valeur;
+    actuelprovisoire = 0;
+    italique = 1;
+  }
+  accepte();
+}
+
+void ChinoisArabe::methodepuissance() {
+  if (decimal != 0) {
+    refuse();
+    return;
+  }
+  // 一十 is written 十.
+  if (valeur == kDix && actuel == 1) {
+    refuse();
+    return;
+  }
+  if (valeur == kDix && actuel == 0) {
+    actuel = 10;
+    dernierepuissance = kDix;
+    accepte();
+    return;
+  }
+  if (!estChiffre(dernierevaleur)) {
+    refuse();
+    return;
+  }
+  // Powers step down one at a time; after a separator only 千.
+  if (ling == 0 && dernierepuissance != 0 && valeur * 10 != dernierepuissance) {
+    refuse();
+    return;
+  }
+  // After a zero the power lies at least two steps lower, except 亿零…千: the 万 group was
+  // empty. That exception holds only while no power has come since 亿.
+  if (ling == 1 && dernierepuissance < valeur * 100) {
+    const bool milleApresYiLing = dernierseparateur == kYi && valeur == kMille && dernierepuissance == kWan;
+    if (!milleApresYiLing) {
+      refuse();
+      return;
+    }
+  }
+  if (actuelprovisoire == 1) {
+    const int d = dernierevaleur;
+    actuel = actuel - static_cast<double>(d) * k + static_cast<double>(valeur) * d * k;
+    Actuelreserve = Actuelreserve - d + valeur * d;
+  }
+  dernierepuissance = valeur;
+  actuelprovisoire = 0;
+  ling = 0;
+  accepte();
+}
+
+void ChinoisArabe::methodeseparateur() {
+  if (decimal != 0 || actuel == 0) {
+    refuse();
+    return;
+  }
+  // Nothing between 万零 or 亿零 and a separator.
+  if (dernierepuissance == kWan && !estChiffre(dernierevaleur) && ling == 1) {
+    refuse();
+    return;
+  }
+  // No separator after an abbreviated form (三百五万). A digit after 十 is final, and a digit
+  // after a 零 is exact even while the echo waits for 万 to close the digits after 亿.
+  if (ling == 0 && estChiffre(dernierevaleur) && dernierepuissance != kDix && echoItalique()) {
+    refuse();
+    return;
+  }
+  if (dernierevaleur == kWan || dernierevaleur == kYi) {
+    refuse();
+    return;
+  }
+  if (valeur == kYi) {
+    // 亿 comes once and before any 万.
+    if (dernierseparateur != 0) {
+      refuse();
+      return;
+    }
+    actuel *= 100000000.0;
+    k = kWan;
+    Actuelreserve = 0;
+    ling = 0;
+    dernierseparateur = kYi;
+    dernierepuissance = kWan;
+    accepte();
+    return;
+  }
+  if (dernierseparateur == kWan) {
+    refuse();
+    return;
+  }
+  // 三亿零五千万: a 万 group of four digits leaves no gap for the 零.
+  if (dernierseparateur == kYi && Actuelreserve > 999 && caracteresreconnus::contientYiLing(textactuel)) {
+    refuse();
+    return;
+  }
+  if (dernierseparateur == 0) {
+    actuel *= 10000.0;
+    Actuelreserve = 0;
+  } else if (k == kWan) {
+    // The digits after 亿 were counted in units of 万 already.
+    k = 1;
+  } else {
+    // A zero followed 亿: the group was counted in units.
+    actuel += static_cast<double>(Actuelreserve) * 9999;
+    Actuelreserve = 0;
+  }
+  ling = 0;
+  dernierseparateur = kWan;
+  dernierepuissance = kWan;
+  accepte();
+}
+
+// ---- Accepting and refusing ----
+
+QString ChinoisArabe::texteArabe() const {
+  QString texte;
+  if (negatif == -1) texte += QLatin1Char('-');
+  const double entier = platform::Floor(actuel);
+  texte += platform::Format(entier, QStringLiteral("#"));
+  if (decimal != 0) {
+    texte += QLatin1Char('.');
+    // The decimal digits read, leading zeros included.
+    if (decimal < 0.1) texte += platform::Format((actuel - entier) / decimal * 0.1, QString(rangdecimal, QLatin1Char('0')));
+  }
+  return texte;
+}
+
+void ChinoisArabe::accepte() {
+  Fpr& fpr = Fpr::get();
+  if (app_.position == 1) app_.n0valeur = actuel * negatif;
+  ++longeur;
+  dernierevaleur = valeur;
+  textactuel += fpr.c;
+  if (app_.position == 1) {
+    fpr.StaticText1->setText(textactuel);
+    app_.adapterecran();
+    app_.historique.modifiertligne();
+    app_.ecriresurbande.modifierligne();
+    fpr.Canvas4->setFocus();
+    app_.position = 1;
+    fpr.refresh(true);
+  }
+  tradenarabe = texteArabe();
+  // Inexact: an abbreviated form, a 零 awaiting its digit, digits after 亿 awaiting 万.
+  const bool enItalique = italique == 1 || (k == kWan && valeur != kYi && valeur != kPoint);
+  if (app_.position == 1) {
+    fpr.StaticText11->setItalic(enItalique);
+    // A lone minus shows "-" and not "-0".
+    fpr.StaticText11->setText(caracteresreconnus::estMoins(fpr.StaticText1->text()) ? QStringLiteral("-")
+                                                                                      : tradenarabe);
+  }
+  if (app_.position == 2) {
+    fpr.EFcr->setItalic(enItalique);
+    fpr.EFcr->setText(caracteresreconnus::estMoins(fpr.EFca->text()) ? QStringLiteral("-") : tradenarabe);
+  }
+  // The character that brings the digits to 14 is the last one read; an integer part 0
+  // counts no digit.
+  const double entier = platform::Floor(actuel);
+  const auto chiffresEntiers = static_cast<int>(platform::Format(entier, QStringLiteral("#")).size());
+  const int zero = entier == 0 ? 1 : 0;
+  if (decimal != 0 && decimal * std::pow(10.0, 15 + zero - chiffresEntiers) < 1.1) sature = 1;
+}
+
+void ChinoisArabe::refuse() {
+  Fpr& fpr = Fpr::get();
+  if (app_.position == 1) {
+    platform::MsgBox(langues::lxecritureincorrecte());
+    fpr.Canvas4->setFocus();
+    app_.position = 1;
+    fpr.refresh(true);
+  } else if (app_.position == 2) {
+    // An unchanged marker raises no text change, so a long refused text costs one write.
+    fpr.EFcr->setText(kTexteRefuse);
+    efcamauvais = true;
+  }
+}
+
+void ChinoisArabe::initialisernombre() {
+  valeur = 0;
+  actuel = 0;
+  negatif = 1;
+  decimal = 0;
+  rangdecimal = 0;
+  dernierevaleur = 0;
+  dernierepuissance = 0;
+  dernierseparateur = 0;
+  k = 1;
+  ling = 0;
+  Actuelreserve = 0;
+  actuelprovisoire = 0;
+  longeur = 0;
+  sature = 0;
+  efcamauvais = false;
+  textactuel.clear();
+  Fpr& fpr = Fpr::get();
+  if (app_.position == 1) {
+    fpr.StaticText1->setText(textactuel);
+    app_.adapterecran();
+    fpr.Canvas4->setFocus();
+    app_.position = 1;
+    fpr.refresh(true);
+    app_.n0valeur = 0;
+    // A new number starts upright, so that its point and separators are judged on their own.
+    fpr.StaticText11->setItalic(false);
+  } else if (app_.position == 2) {
+    fpr.EFcr->setItalic(false);
+  }
+}

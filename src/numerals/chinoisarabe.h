@@ -10,6 +10,15 @@ class ChinoisArabe {
  public:
   explicit ChinoisArabe(App& app) : app_(app) {}
 
+  // Codes of the incoming character in valeur, besides the digits 0 to 9.
+  static constexpr int kDix = 10;
+  static constexpr int kCent = 100;
+  static constexpr int kMille = 1000;
+  static constexpr int kWan = 10000;
+  static constexpr int kYi = 100000000;
+  static constexpr int kMoins = -1;
+  static constexpr int kPoint = -2;
+
   // Character rules.
   void arrivage();
   void initialisernombre();
@@ -49,5 +58,13 @@ class ChinoisArabe {
   void methodeseparateur();
   void accepte();
 
+  // The Arabic text of the value read so far.
+  QString texteArabe() const;
+  // Whether the echo of the current routing shows an inexact value.
+  bool echoItalique();
+
   App& app_;
+  // Set while cachange writes the trimmed text back, so that the text change it raises does
+  // not read the field a second time.
+  bool ecritureEnCours_ = false;
 };

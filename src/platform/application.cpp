@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -166,7 +167,13 @@ QString GetLocalizedString(const QString& key, const QString& defaultText) {
 }
 
 void ClearFocus() {
-  Application::current()->moveFocus(nullptr);
+  Application* app = Application::current();
+  Control* had = app->focusedControl();
+  QPointer<QWidget> hadWidget = had ? had->widget() : nullptr;
+  app->moveFocus(nullptr);
+  if (app->focusedControl()) return;  // a LostFocus handler gave the focus to another control
+  // Also the focus that Qt keeps for a hidden window, which it would hand back on showing it.
+  if (hadWidget) hadWidget->clearFocus();
   if (QWidget* widget = QApplication::focusWidget()) widget->clearFocus();
 }
 

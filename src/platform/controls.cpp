@@ -143,8 +143,11 @@ void Control::setFocus() {
   if (!acceptFocus_) return;
   Application& app = window_.application();
   app.moveFocus(this);
-  // A GotFocus handler may have moved the focus on already.
-  if (app.focusedControl() == this && widget_ && widget_->isVisible()) widget_->setFocus(Qt::OtherFocusReason);
+  // A GotFocus handler may have moved the focus on already. In a hidden window Qt keeps the
+  // focus for the moment the window is shown; a hidden control takes none.
+  if (app.focusedControl() == this && widget_ && widget_->isVisibleTo(window_.widget())) {
+    widget_->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 bool Control::hasFocus() const { return window_.application().focusedControl() == this; }
@@ -320,8 +323,16 @@ void TextWidget::insertFromMimeData(const QMimeData* source) {
   // Pasted and dropped text arrives as plain text, whatever else the clipboard offers.
   if (!source || !source->hasText()) return;
   QString text = source->text();
+  // A CR LF pair is one line break, and a lone CR another; a single-line field takes spaces.
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   if (singleLine_) text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-  insertPlainText(text);
+  // One edit, so that the field raises one TextChange for it.
+  QTextCursor cursor = textCursor();
+  cursor.beginEditBlock();
+  cursor.insertText(text);
+  cursor.endEditBlock();
+  setTextCursor(cursor);
 }
 
 EditField::EditField(Window& window, QString name, Control* parent, int index)
@@ -351,6 +362,21 @@ QString rawText(const QPlainTextEdit* edit) {
   return raw;
 }
 
+// The text after a user's edit. The widget shows "\f" and "\r" as line breaks, one character
+// for one; the parts of the text that the edit left alone keep their own characters.
+QString mergeUserEdit(const QString& text, const QString& shownBefore, const QString& shownNow) {
+  if (text.size() != shownBefore.size()) return shownNow;
+  const qsizetype common = std::min(shownBefore.size(), shownNow.size());
+  qsizetype prefix = 0;
+  while (prefix < common && shownBefore[prefix] == shownNow[prefix]) ++prefix;
+  qsizetype suffix = 0;
+  while (suffix < common - prefix &&
+         shownBefore[shownBefore.size() - 1 - suffix] == shownNow[shownNow.size() - 1 - suffix]) {
+    ++suffix;
+  }
+  return text.left(prefix) + shownNow.mid(prefix, shownNow.size() - prefix - suffix) + text.right(suffix);
+}
+
 }  // namespace
 
 void EditField::showText() {
@@ -361,6 +387,7 @@ void EditField::showText() {
   cursor.movePosition(QTextCursor::End);
   edit->setTextCursor(cursor);
   applyColors();
+  shownRaw_ = rawText(edit);
   updating_ = false;
 }
 
@@ -386,8 +413,10 @@ void EditField::compositionEnded() {
 void EditField::userEdited() {
   if (updating_) return;
   const QString now = rawText(textWidget());
-  if (now == text_) return;
-  text_ = now;
+  if (now == shownRaw_) return;
+  const QString before = shownRaw_;
+  shownRaw_ = now;
+  text_ = mergeUserEdit(text_, before, now);
   raiseTextChange();
 }
 
@@ -413,6 +442,7 @@ int EditField::selLength() const {
 QString EditField::selText() const { return Mid(text_, selStart() + 1, selLength()); }
 
 void EditField::setSelStart(int start) {
+  if (composing()) return;  // the caret stays with the text being composed
   const int len = Len(text_);
   start = std::clamp(start, 0, len);
   QTextCursor cursor = textWidget()->textCursor();
@@ -421,6 +451,7 @@ void EditField::setSelStart(int start) {
 }
 
 void EditField::setSelLength(int length) {
+  if (composing()) return;
   const int start = selStart();
   const int end = std::clamp(start + std::max(length, 0), 0, Len(text_));
   QTextCursor cursor = textWidget()->textCursor();
@@ -430,15 +461,23 @@ void EditField::setSelLength(int length) {
 }
 
 void EditField::setSelText(const QString& text) {
+  const int start = selStart();
+  const int end = start + selLength();
+  const QString result =
+      text_.left(Utf16Index(text_, start)) + text + text_.mid(Utf16Index(text_, end));
+  if (composing()) {
+    pendingText_ = result;
+    return;
+  }
   TextWidget* edit = textWidget();
   updating_ = true;
   QTextCursor cursor = edit->textCursor();
   cursor.insertText(displayText(text));
   edit->setTextCursor(cursor);
+  shownRaw_ = rawText(edit);
   updating_ = false;
-  const QString now = rawText(edit);
-  if (now == text_) return;
-  text_ = now;
+  if (result == text_) return;
+  text_ = result;
   raiseTextChange();
 }
 
@@ -505,10 +544,19 @@ void EditField::setRangeColor(int start, int length, Color color) {
 }
 
 Color EditField::colorAt(int position) const {
-  QTextCursor cursor(textWidget()->document());
-  cursor.setPosition(Utf16Index(text_, position));
-  cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-  const QBrush brush = cursor.charFormat().foreground();
+  // The format of the character itself; a line break's is the format that its next line starts with.
+  const QTextDocument* document = textWidget()->document();
+  const int at = Utf16Index(text_, std::max(position, 0));
+  QTextCharFormat format;
+  const QTextBlock next = document->findBlock(at + 1);
+  if (next.isValid() && next.position() == at + 1) {
+    format = next.charFormat();
+  } else {
+    QTextCursor cursor(textWidget()->document());
+    cursor.setPosition(std::min(at + 1, document->characterCount() - 1));
+    format = cursor.charFormat();
+  }
+  const QBrush brush = format.foreground();
   if (brush.style() == Qt::NoBrush) return textColor_;
   return brush.color().rgb() & 0xFFFFFFu;
 }
@@ -635,6 +683,11 @@ void Canvas::setBackdrop(const Picture& picture) {
 void Canvas::setUseFocusRing(bool on) {
   useFocusRing_ = on;
   widget()->update();
+}
+
+void Canvas::setMouseTransparent(bool on) {
+  mouseTransparent_ = on;
+  widget()->setAttribute(Qt::WA_TransparentForMouseEvents, on);
 }
 
 // ---- PushButton ----

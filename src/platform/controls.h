@@ -224,6 +224,8 @@ class EditField : public Control {
   TextWidget* textWidget() const;
 
   QString text_;
+  // What the widget showed after the last change, to tell the user's edits from ours.
+  QString shownRaw_;
   FontSpec font_;
   Color textColor_ = 0x000000;
   Color backColor_ = 0xFFFFFF;
@@ -278,11 +280,15 @@ class Canvas : public Control {
   void setBackdrop(const Picture& picture);
   bool useFocusRing() const { return useFocusRing_; }
   void setUseFocusRing(bool on);
+  // A canvas that is only drawn over other controls lets the clicks through to them.
+  bool mouseTransparent() const { return mouseTransparent_; }
+  void setMouseTransparent(bool on);
 
  private:
   friend class CanvasWidget;
   Picture backdrop_;
   bool useFocusRing_ = false;
+  bool mouseTransparent_ = false;
 };
 
 class PushButton : public Control {

@@ -31,8 +31,11 @@ QString desktopPreferencesFolder() {
 
 QStringList desktopUiLanguages() {
   auto env = [](const char* name) { return QString::fromLocal8Bit(qgetenv(name)); };
-  QStringList names = uiLanguagesFromEnvironment(env("LANGUAGE"), env("LC_ALL"), env("LC_MESSAGES"), env("LANG"));
-  return names.isEmpty() ? QLocale::system().uiLanguages() : names;
+  const QString lcAll = env("LC_ALL"), lcMessages = env("LC_MESSAGES"), lang = env("LANG");
+  // A locale set to C or POSIX names no language, and LANGUAGE is ignored with it; only an
+  // environment that sets no locale at all leaves the choice to Qt.
+  if (lcAll.isEmpty() && lcMessages.isEmpty() && lang.isEmpty()) return QLocale::system().uiLanguages();
+  return uiLanguagesFromEnvironment(env("LANGUAGE"), lcAll, lcMessages, lang);
 }
 
 }  // namespace platform

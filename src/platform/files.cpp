@@ -84,6 +84,8 @@ bool FolderItem::remove() const {
   return QFile::remove(path_);
 }
 
+bool FolderItem::createFolder() const { return !isNull() && QDir().mkpath(path_); }
+
 BinaryStream FolderItem::createBinaryFile(const QString& fileType) const {
   (void)fileType;  // desktops other than the Mac keep no file type
   BinaryStream stream;

@@ -45,6 +45,8 @@ class FolderItem {
   bool exists() const;
   bool isFolder() const;
   bool remove() const;
+  // Makes this folder, and the folders above it that are missing; true when it exists after.
+  bool createFolder() const;
   // A new file, written through a temporary file that replaces this one at close.
   BinaryStream createBinaryFile(const QString& fileType) const;
   // Reading only (write false), or reading and writing in place.

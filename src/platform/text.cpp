@@ -1,6 +1,9 @@
 #include "platform/text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace platform {
@@ -65,37 +68,61 @@ QString Chr(int code) {
 }
 
 double Val(const QString& s) {
-  // sign, digits, point, digits, optional exponent; nothing else is read.
-  const QByteArray t = s.toLatin1();
-  int i = 0;
-  const int n = static_cast<int>(t.size());
+  // Sign, digits, point, digits, an optional exponent; nothing else is read. Only the number's
+  // own characters are looked at, and from_chars ignores the C library's locale.
+  auto digitAt = [&s](qsizetype i) { return i < s.size() && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9'); };
   std::string number;
-  if (i < n && (t[i] == '-' || t[i] == '+')) number += t[i++];
+  qsizetype i = 0;
+  if (i < s.size() && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+'))) {
+    if (s[i] == QLatin1Char('-')) number += '-';
+    ++i;
+  }
   bool digits = false;
-  while (i < n && t[i] >= '0' && t[i] <= '9') {
-    number += t[i++];
+  for (; digitAt(i); ++i) {
+    number += static_cast<char>(s[i].unicode());
     digits = true;
   }
-  if (i < n && t[i] == '.') {
-    number += t[i++];
-    while (i < n && t[i] >= '0' && t[i] <= '9') {
-      number += t[i++];
+  if (i < s.size() && s[i] == QLatin1Char('.')) {
+    number += '.';
+    for (++i; digitAt(i); ++i) {
+      number += static_cast<char>(s[i].unicode());
       digits = true;
     }
   }
   if (!digits) return 0.0;
-  if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+  if (i < s.size() && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
     std::string exponent = "e";
-    int j = i + 1;
-    if (j < n && (t[j] == '-' || t[j] == '+')) exponent += t[j++];
+    qsizetype j = i + 1;
+    if (j < s.size() && (s[j] == QLatin1Char('-') || s[j] == QLatin1Char('+'))) {
+      if (s[j] == QLatin1Char('-')) exponent += '-';
+      ++j;
+    }
     bool expDigits = false;
-    while (j < n && t[j] >= '0' && t[j] <= '9') {
-      exponent += t[j++];
+    for (; digitAt(j); ++j) {
+      exponent += static_cast<char>(s[j].unicode());
       expDigits = true;
     }
     if (expDigits) number += exponent;
   }
-  return std::strtod(number.c_str(), nullptr);
+  double value = 0.0;
+  const char* first = number.data();
+  const char* last = first + number.size();
+  const auto [end, error] = std::from_chars(first, last, value);
+  (void)end;
+  if (error == std::errc::result_out_of_range) {
+    // from_chars leaves the value alone when it overflows or underflows: saturate as strtod does.
+    // The magnitude is below 1 when no digit before the point other than 0 is read and the
+    // exponent does not lift it; there the value underflowed, elsewhere it overflowed.
+    const bool negative = number.front() == '-';
+    const size_t mantissaEnd = std::min(number.find('e'), number.size());
+    const size_t point = std::min(number.find('.'), mantissaEnd);
+    const bool wholePart = number.find_first_of("123456789") < point;
+    const bool negativeExponent = number.find("e-") != std::string::npos;
+    const bool tiny = negativeExponent || (!wholePart && mantissaEnd == number.size());
+    value = tiny ? (negative ? -0.0 : 0.0)
+                 : (negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity());
+  }
+  return value;
 }
 
 QString Str(double value) {

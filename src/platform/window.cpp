@@ -176,6 +176,8 @@ void Window::applySize() {
     content_->setMinimumSize(std::min(minWidth_, width_), std::min(minHeight_, height_));
     content_->setMaximumSize(std::max(maxWidth_, width_), std::max(maxHeight_, height_));
     layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+    // A window built fixed keeps the fixed layout's maximum size until it is lifted here.
+    widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const int menuHeight = menuBar_ && menuBar_->widget() ? menuBar_->widget()->sizeHint().height() : 0;
     widget_->resize(width_, height_ + menuHeight);
   } else {
@@ -200,7 +202,8 @@ void Window::show() {
   if (closed_) return;
   const bool wasVisible = widget_->isVisible();
   widget_->show();
-  widget_->raise();
+  // A window just shown is in front already.
+  if (wasVisible) widget_->raise();
   widget_->activateWindow();
   // Showing a window activates it, also where the desktop reports no activation.
   if (!wasVisible) handleActivate();

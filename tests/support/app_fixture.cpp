@@ -2,10 +2,14 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QMenu>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "platform/window.h"
@@ -20,6 +24,16 @@ AppFixture::~AppFixture() {
 }
 
 void AppFixture::setLanguage(const QString& bcp47) { language_ = bcp47; }
+
+void AppFixture::setExecutable(const QString& path) { executable_ = path; }
+
+void AppFixture::onNextModal(std::function<void(platform::Window&)> action) {
+  if (services_) {
+    services_->onNextModal(std::move(action));
+  } else {
+    pendingModalActions_.push_back(std::move(action));
+  }
+}
 
 QString AppFixture::prefsPath() const { return prefsDir_.filePath(QStringLiteral("Calcimandarix prefs")); }
 
@@ -42,8 +56,18 @@ void AppFixture::createApp() {
   services_ = services.get();
   services_->languages = language_.isEmpty() ? QStringList() : QStringList{language_};
   services_->prefsFolder = prefsDir_.path();
-  services_->executable = QStringLiteral(CALCIMANDARIX_BUNDLE_EXECUTABLE);
+  services_->executable = executable_;
+  while (!pendingModalActions_.empty()) {
+    services_->onNextModal(std::move(pendingModalActions_.front()));
+    pendingModalActions_.pop_front();
+  }
+  for (auto& action : modalActionsAtStart_) services_->onNextModal(std::move(action));
+  modalActionsAtStart_.clear();
   app_ = std::make_unique<App>(std::move(services));
+}
+
+void AppFixture::onNextModalAtStart(std::function<void(platform::Window&)> action) {
+  modalActionsAtStart_.push_back(std::move(action));
 }
 
 void AppFixture::start() {
@@ -63,6 +87,11 @@ void AppFixture::startWithoutPrefs() {
 }
 
 void AppFixture::restart() {
+  // What was scripted for a modal window and not used yet applies to the next run.
+  if (services_) {
+    for (auto& action : services_->modalActions) pendingModalActions_.push_back(std::move(action));
+    services_->modalActions.clear();
+  }
   app_.reset();
   processEvents();
   createApp();
@@ -82,7 +111,20 @@ platform::Control* AppFixture::find(const QString& name, const QString& windowCl
 void AppFixture::press(const QString& name, const QString& windowClass) {
   platform::Control* target = find(name, windowClass);
   ASSERT_NE(target, nullptr) << "no control " << name.toStdString() << " in " << windowClass.toStdString();
-  QTest::mouseClick(target->widget(), Qt::LeftButton);
+  QWidget* widget = target->widget();
+  // A check box or radio button takes clicks on its box and caption only, not on the blank
+  // rest of its width: click the box.
+  QPoint at = widget->rect().center();
+  if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    at = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+  } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+    QStyleOptionButton option;
+    option.initFrom(radio);
+    at = radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio).center();
+  }
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
   processEvents();
 }
 

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <deque>
+#include <functional>
 #include <memory>
 
 #include "app/App.h"
@@ -24,10 +26,16 @@ class AppFixture : public ::testing::Test {
 
   // The UI language the desktop reports ("en", "fr", "zh-CN", "zh-TW" ...); "" for none.
   void setLanguage(const QString& bcp47);
+  // The executable the application believes it runs as (the built bundle's by default): its
+  // bundle holds the pictures and translations that the application loads.
+  void setExecutable(const QString& path);
   // Writes the preferences file with these bytes before the start.
   void writePrefs(const QByteArray& bytes);
   QByteArray readPrefs() const;
   QString prefsPath() const;
+  // Scripts what to do with the next window shown modally, also one that start() shows (the
+  // action must close it).
+  void onNextModal(std::function<void(platform::Window&)> action);
   // Builds and starts a fresh application. By default the preferences file asks for no
   // welcome window and the default characters, unless the test wrote its own or removed it.
   void start();
@@ -35,6 +43,9 @@ class AppFixture : public ::testing::Test {
   void restart();
   // A start with no preferences file at all.
   void startWithoutPrefs();
+  // Scripts the next modal window of the next start (start, restart, startWithoutPrefs), before
+  // that start has made its services.
+  void onNextModalAtStart(std::function<void(platform::Window&)> action);
 
   App& application() { return *app_; }
   Fpr& fpr();
@@ -79,8 +90,11 @@ class AppFixture : public ::testing::Test {
 
   QTemporaryDir prefsDir_;
   QString language_ = QStringLiteral("en");
+  QString executable_ = QStringLiteral(CALCIMANDARIX_BUNDLE_EXECUTABLE);
+  std::deque<std::function<void(platform::Window&)>> pendingModalActions_;
   bool prefsWritten_ = false;
   bool noPrefs_ = false;
   RecordingServices* services_ = nullptr;
+  std::deque<std::function<void(platform::Window&)>> modalActionsAtStart_;
   std::unique_ptr<App> app_;
 };

@@ -1,0 +1,394 @@
+// The application's menu commands: the character table items and their check marks, help on
+// keys, the current screen, the Window items, about, preferences and the help documents.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <optional>
+#include <vector>
+
+#include "app/Menu.h"
+#include "dialogs/FPreferences.h"
+#include "dialogs/fapropos.h"
+#include "support/app_fixture.h"
+
+namespace {
+
+// Preferences bytes: welcome window, default characters, simplified, usual.
+const QByteArray simplifiedUsual("\x00\x00\x01\x01", 4);
+const QByteArray simplifiedFinancial("\x00\x00\x01\x00", 4);
+const QByteArray traditionalUsual("\x00\x00\x00\x01", 4);
+const QByteArray traditionalFinancial("\x00\x00\x00\x00", 4);
+
+struct Marks {
+  bool simplified, traditional, usual, financial;
+};
+
+void expectMarks(const Marks& m, const std::string& what) {
+  EXPECT_EQ(caracteresChinoissimplifié()->checked(), m.simplified) << what;
+  EXPECT_EQ(caracteresChinoissimplifié1()->checked(), m.simplified) << what << ": both simplified items agree";
+  EXPECT_EQ(caracteresChinoistraditionnel()->checked(), m.traditional) << what;
+  EXPECT_EQ(caracteresnotationsusuelle()->checked(), m.usual) << what;
+  EXPECT_EQ(caracteresnotationfinanciere()->checked(), m.financial) << what;
+}
+
+class MenuHandlersTest : public AppFixture {
+ protected:
+  QString caption(const char* key) { return fpr().key(QString::fromLatin1(key))->caption(); }
+  // The keys that tell the four tables apart: one, two, ten thousand, minus.
+  QString signature() { return caption("BB1") + caption("BB2") + caption("BB104") + caption("BBn"); }
+};
+
+TEST_F(MenuHandlersTest, EachCharacterItemAppliesTheTableThatTheOtherGroupsMarkCompletes) {
+  struct Case {
+    const char* what;
+    QByteArray prefs;
+    const char* item;
+    const char* keys;  // BB1 BB2 BB104 BBn afterwards
+    Marks marks;
+  };
+  const std::vector<Case> cases = {
+      {"simplified usual, then traditional", simplifiedUsual, "caracteresChinoistraditionnel", "一二萬負",
+       {false, true, true, false}},
+      {"simplified usual, then financial", simplifiedUsual, "caracteresnotationfinanciere", "壹贰万负",
+       {true, false, false, true}},
+      {"simplified financial, then traditional", simplifiedFinancial, "caracteresChinoistraditionnel", "壹貳萬負",
+       {false, true, false, true}},
+      {"simplified financial, then usual", simplifiedFinancial, "caracteresnotationsusuelle", "一二万负",
+       {true, false, true, false}},
+      {"traditional usual, then financial", traditionalUsual, "caracteresnotationfinanciere", "壹貳萬負",
+       {false, true, false, true}},
+      {"traditional usual, then simplified", traditionalUsual, "caracteresChinoissimplifié", "一二万负",
+       {true, false, true, false}},
+      {"traditional financial, then the second simplified item", traditionalFinancial, "caracteresChinoissimplifié1",
+       "壹贰万负", {true, false, false, true}},
+      {"traditional financial, then usual", traditionalFinancial, "caracteresnotationsusuelle", "一二萬負",
+       {false, true, true, false}},
+  };
+  bool started = false;
+  for (const Case& c : cases) {
+    writePrefs(c.prefs);
+    started ? restart() : start();
+    started = true;
+    chooseMenu(QString::fromUtf8(c.item));
+    EXPECT_EQ(signature(), QString::fromUtf8(c.keys)) << c.what;
+    expectMarks(c.marks, c.what);
+    // The choice holds for this run only: neither the flags nor the file change.
+    EXPECT_EQ(readPrefs(), c.prefs) << c.what;
+    EXPECT_EQ(application().prefluesimplifie, c.prefs.at(2) != 0) << c.what;
+    EXPECT_EQ(application().preflueusuelle, c.prefs.at(3) != 0) << c.what;
+  }
+}
+
+TEST_F(MenuHandlersTest, ChoosingTheItemInForceAppliesItsTableAgain) {
+  start();
+  fpr().key(QStringLiteral("BB1"))->setCaption(QStringLiteral("x"));
+  chooseMenu(QStringLiteral("caracteresnotationsusuelle"));
+  EXPECT_EQ(signature(), QStringLiteral("一二万负"));
+  fpr().key(QStringLiteral("BB104"))->setCaption(QStringLiteral("x"));
+  chooseMenu(QStringLiteral("caracteresChinoissimplifié"));
+  EXPECT_EQ(signature(), QStringLiteral("一二万负"));
+  expectMarks({true, false, true, false}, "unchanged");
+}
+
+TEST_F(MenuHandlersTest, AChangeOfTableLeavesWhatIsAlreadyWrittenAlone) {
+  start();
+  pressKeys({"BB3", "BB100", "BB5"});
+  const QString display = displayText();
+  ASSERT_FALSE(display.isEmpty());
+  chooseMenu(QStringLiteral("caracteresChinoistraditionnel"));
+  chooseMenu(QStringLiteral("caracteresnotationfinanciere"));
+  EXPECT_EQ(displayText(), display);
+  EXPECT_EQ(caption("BB3"), QStringLiteral("參"));
+}
+
+struct LanguageCase {
+  const char* bcp47;
+  const char* simplifiedItem;  // the simplified item the menu shows
+  Marks atStart;
+};
+
+class CharacterItemsByLanguageTest : public AppFixture, public ::testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(CharacterItemsByLanguageTest, TheVisibleSimplifiedItemMarksBothAndUnmarksTraditional) {
+  setLanguage(QString::fromLatin1(GetParam().bcp47));
+  start();  // default characters: traditional in the traditional Chinese interface, else simplified
+  expectMarks(GetParam().atStart, "at start");
+  const QString simplifiedItem = QString::fromUtf8(GetParam().simplifiedItem);
+  ASSERT_TRUE(menuItem(simplifiedItem)->visible());
+
+  chooseMenu(QStringLiteral("caracteresChinoistraditionnel"));
+  expectMarks({false, true, true, false}, "traditional");
+  EXPECT_EQ(fpr().key(QStringLiteral("BB104"))->caption(), QStringLiteral("萬"));
+
+  chooseMenu(QStringLiteral("caracteresnotationfinanciere"));
+  expectMarks({false, true, false, true}, "traditional financial");
+  EXPECT_EQ(fpr().key(QStringLiteral("BB2"))->caption(), QStringLiteral("貳"));
+
+  chooseMenu(simplifiedItem);
+  expectMarks({true, false, false, true}, "simplified financial");
+  EXPECT_EQ(fpr().key(QStringLiteral("BB2"))->caption(), QStringLiteral("贰"));
+  EXPECT_EQ(fpr().key(QStringLiteral("BB104"))->caption(), QStringLiteral("万"));
+
+  chooseMenu(QStringLiteral("caracteresnotationsusuelle"));
+  expectMarks({true, false, true, false}, "simplified usual");
+  EXPECT_EQ(fpr().key(QStringLiteral("BB2"))->caption(), QStringLiteral("二"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, CharacterItemsByLanguageTest,
+                         ::testing::Values(LanguageCase{"zh-TW", "caracteresChinoissimplifié1", {false, true, true, false}},
+                                           LanguageCase{"zh-CN", "caracteresChinoissimplifié", {true, false, true, false}},
+                                           LanguageCase{"fr", "caracteresChinoissimplifié", {true, false, true, false}},
+                                           LanguageCase{"en", "caracteresChinoissimplifié", {true, false, true, false}},
+                                           LanguageCase{"", "caracteresChinoissimplifié", {true, false, true, false}}),
+                         [](const auto& info) {
+                           QString name = QString::fromLatin1(info.param.bcp47);
+                           return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
+                         });
+
+const char* const keyCaptions[] = {"ST0",   "ST1",  "ST10", "ST100", "ST1000", "ST10000", "ST108", "ST2",
+                                   "ST3",   "ST4",  "ST5",  "ST6",   "ST7",    "ST8",     "ST9",   "STAd",
+                                   "STdiv", "STmu", "STn",  "STP",   "STsous", "ste"};
+
+TEST_F(MenuHandlersTest, HelpOnKeysShowsTheTwentyTwoCaptionsThenHidesThem) {
+  start();
+  const QString keysBefore = signature();
+  auto expectCaptions = [&](bool visible, const char* when) {
+    for (const char* name : keyCaptions) {
+      platform::StaticText* label = fpr().keyCaption(QString::fromLatin1(name));
+      ASSERT_NE(label, nullptr) << name;
+      EXPECT_EQ(label->visible(), visible) << name << " " << when;
+    }
+    EXPECT_EQ(AideAidesurtouches()->checked(), visible) << when;
+  };
+  expectCaptions(false, "at start");
+  chooseMenu(QStringLiteral("AideAidesurtouches"));
+  expectCaptions(true, "after the first choice");
+  EXPECT_EQ(fpr().keyCaption(QStringLiteral("ST10000"))->text(), QStringLiteral("10⁴"));
+  chooseMenu(QStringLiteral("AideAidesurtouches"));
+  expectCaptions(false, "after the second choice");
+  EXPECT_EQ(signature(), keysBefore) << "the keys themselves stay as they are";
+}
+
+TEST_F(MenuHandlersTest, CurrentScreenShowsThenHidesTheArabicEchoAndItsOperator) {
+  start();
+  EXPECT_FALSE(fpr().StaticText11->visible());
+  EXPECT_FALSE(fpr().StaticText13->visible());
+  chooseMenu(QStringLiteral("AideAfficherlecranencours"));
+  EXPECT_TRUE(fpr().StaticText11->visible());
+  EXPECT_TRUE(fpr().StaticText13->visible());
+  EXPECT_TRUE(AideAfficherlecranencours()->checked());
+  chooseMenu(QStringLiteral("AideAfficherlecranencours"));
+  EXPECT_FALSE(fpr().StaticText11->visible());
+  EXPECT_FALSE(fpr().StaticText13->visible());
+  EXPECT_FALSE(AideAfficherlecranencours()->checked());
+}
+
+TEST_F(MenuHandlersTest, TheWindowItemsFlipTheirTriangles) {
+  start();
+  ASSERT_FALSE(fpr().DisclosureTriangle1->value());
+  ASSERT_TRUE(fpr().DisclosureTriangle2->value());
+  chooseMenu(QStringLiteral("FenetreConvertisseur"));
+  EXPECT_TRUE(fpr().DisclosureTriangle1->value());
+  chooseMenu(QStringLiteral("FenetreConvertisseur"));
+  EXPECT_FALSE(fpr().DisclosureTriangle1->value());
+  chooseMenu(QStringLiteral("FenetreBandepapier"));
+  EXPECT_FALSE(fpr().DisclosureTriangle2->value());
+  chooseMenu(QStringLiteral("FenetreBandepapier"));
+  EXPECT_TRUE(fpr().DisclosureTriangle2->value());
+}
+
+TEST_F(MenuHandlersTest, TheConverterItemTakesTheFocusAwayBeforeItFolds) {
+  start();
+  chooseMenu(QStringLiteral("FenetreConvertisseur"));  // unfold
+  for (platform::EditField* field : {fpr().EFca, fpr().EFcr}) {
+    field->setFocus();
+    ASSERT_TRUE(field->hasFocus());
+    std::optional<bool> valueWhenFocusLeft;
+    field->connectLostFocus([&] {
+      if (!valueWhenFocusLeft) valueWhenFocusLeft = fpr().DisclosureTriangle1->value();
+    });
+    const bool before = fpr().DisclosureTriangle1->value();
+    chooseMenu(QStringLiteral("FenetreConvertisseur"));
+    ASSERT_TRUE(valueWhenFocusLeft.has_value()) << field->name().toStdString();
+    EXPECT_EQ(*valueWhenFocusLeft, before) << "the focus left " << field->name().toStdString() << " first";
+    EXPECT_FALSE(field->hasFocus());
+    field->connectLostFocus(nullptr);
+  }
+}
+
+TEST_F(MenuHandlersTest, AboutShowsTheOneAboutBox) {
+  start();
+  chooseMenu(QStringLiteral("menuapropos"));
+  fapropos* first = application().liveInstance<fapropos>();
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(first->visible());
+  chooseMenu(QStringLiteral("menuapropos"));
+  EXPECT_EQ(application().liveInstance<fapropos>(), first);
+  int count = 0;
+  for (platform::Window* w : application().liveWindows()) count += w->className() == QLatin1String("fapropos");
+  EXPECT_EQ(count, 1);
+}
+
+TEST_F(MenuHandlersTest, ThePreferencesItemShowsTheDialogAndLeavesItOpenWhenChosenAgain) {
+  start();
+  EXPECT_EQ(application().liveInstance<FPreferences>(), nullptr);
+  chooseMenu(QStringLiteral("Preferences"));  // bound as "preferences": names match without regard to case
+  FPreferences* dialog = application().liveInstance<FPreferences>();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->visible());
+  chooseMenu(QStringLiteral("Preferences"));
+  EXPECT_EQ(application().liveInstance<FPreferences>(), dialog);
+  EXPECT_TRUE(dialog->visible());
+  EXPECT_TRUE(services().modalWindows.isEmpty()) << "made visible, not run modally";
+}
+
+TEST_F(MenuHandlersTest, EveryHandlerReturnsFalse) {
+  start();
+  const std::vector<std::pair<const char*, bool (App::*)()>> handlers = {
+      {"AideAidesurtouches", &App::AideAidesurtouches_Action},
+      {"caracteresnotationfinanciere", &App::caracteresnotationfinanciere_Action},
+      {"caracteresnotationsusuelle", &App::caracteresnotationsusuelle_Action},
+      {"caracteresChinoistraditionnel", &App::caracteresChinoistraditionnel_Action},
+      {"caracteresChinoissimplifié", &App::caracteresChinoissimplifié_Action},
+      {"AideAfficherlecranencours", &App::AideAfficherlecranencours_Action},
+      {"FenetreBandepapier", &App::FenetreBandepapier_Action},
+      {"FenetreConvertisseur", &App::FenetreConvertisseur_Action},
+      {"menuapropos", &App::menuapropos_Action},
+      {"caracteresChinoissimplifié1", &App::caracteresChinoissimplifié1_Action},
+      {"aideregles", &App::aideregles_Action},
+      {"aideaideacalcimandarix", &App::aideaideacalcimandarix_Action},
+      {"preferences", &App::preferences_Action},
+  };
+  for (const auto& [name, handler] : handlers) {
+    EXPECT_FALSE((application().*handler)()) << name;
+    processEvents();
+  }
+}
+
+// ---- Help documents ----
+
+QString bundleTextes() {
+  QDir dir = QFileInfo(QStringLiteral(CALCIMANDARIX_BUNDLE_EXECUTABLE)).dir();  // Contents/MacOS
+  dir.cdUp();
+  return dir.filePath(QStringLiteral("Resources/Textes"));
+}
+
+struct DocumentCase {
+  const char* bcp47;
+  const char* rules;
+  const char* help;  // nullptr: none for this language
+};
+
+class HelpDocumentsTest : public AppFixture, public ::testing::WithParamInterface<DocumentCase> {};
+
+TEST_P(HelpDocumentsTest, EachLanguageOpensItsDocumentsFromTheBundle) {
+  setLanguage(QString::fromLatin1(GetParam().bcp47));
+  start();
+  application().aideregles_Action();  // the item itself is hidden in the Chinese interfaces
+  const QString rules = bundleTextes() + QLatin1Char('/') + QString::fromUtf8(GetParam().rules);
+  EXPECT_EQ(services().documents, QStringList{rules});
+  EXPECT_TRUE(QFileInfo::exists(rules)) << rules.toStdString();
+  EXPECT_TRUE(services().messages.isEmpty());
+
+  services().documents.clear();
+  chooseMenu(QStringLiteral("aideaideacalcimandarix"));
+  if (GetParam().help) {
+    const QString help = bundleTextes() + QLatin1Char('/') + QString::fromUtf8(GetParam().help);
+    EXPECT_EQ(services().documents, QStringList{help});
+    EXPECT_TRUE(QFileInfo::exists(help)) << help.toStdString();
+    EXPECT_TRUE(services().messages.isEmpty());
+  } else {
+    // The documents are there, but no help document belongs to this language.
+    EXPECT_TRUE(services().documents.isEmpty());
+    EXPECT_EQ(services().messages, QStringList{QStringLiteral("Calcimandarix Help not found.")});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, HelpDocumentsTest,
+                         ::testing::Values(DocumentCase{"fr", "Règles d'écriture.html", "Aide à Calcimandarix.html"},
+                                           DocumentCase{"en", "Rules of writing.html", "Calcimandarix help.html"},
+                                           DocumentCase{"zh-CN", "Rules of writing.html", "Calcimandarix 帮助.html"},
+                                           DocumentCase{"zh-TW", "Rules of writing.html", "Calcimandarix 幫助.html"},
+                                           DocumentCase{"de", "Rules of writing.html", nullptr},
+                                           DocumentCase{"", "Rules of writing.html", nullptr}),
+                         [](const auto& info) {
+                           QString name = QString::fromLatin1(info.param.bcp47);
+                           return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
+                         });
+
+// A folder that holds a bundle named bundleName, whose executable the services report.
+class FakeBundle {
+ public:
+  explicit FakeBundle(const QString& bundleName) {
+    executable_ = dir_.filePath(bundleName + QStringLiteral("/Contents/MacOS/calcimandarix"));
+    QDir().mkpath(QFileInfo(executable_).path());
+  }
+  QString executable() const { return executable_; }
+  // Puts a document into the Textes folder of the bundle named "Calcimandarix.app" in the folder.
+  QString addDocument(const QString& name) {
+    const QString folder = dir_.filePath(QStringLiteral("Calcimandarix.app/Contents/Resources/Textes"));
+    QDir().mkpath(folder);
+    QFile file(folder + QLatin1Char('/') + name);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<!DOCTYPE html><title>t</title>");
+    return file.fileName();
+  }
+
+ private:
+  QTemporaryDir dir_;
+  QString executable_;
+};
+
+struct MissingCase {
+  const char* bcp47;
+  const char* rulesMessage;
+  const char* helpMessage;
+};
+
+class MissingDocumentsTest : public AppFixture, public ::testing::WithParamInterface<MissingCase> {};
+
+TEST_P(MissingDocumentsTest, AMissingDocumentIsReportedInTheInterfaceLanguage) {
+  setLanguage(QString::fromLatin1(GetParam().bcp47));
+  start();
+  FakeBundle bundle(QStringLiteral("Calcimandarix.app"));  // with no Resources folder at all
+  services().executable = bundle.executable();
+  application().aideregles_Action();
+  chooseMenu(QStringLiteral("aideaideacalcimandarix"));
+  EXPECT_TRUE(services().documents.isEmpty());
+  EXPECT_EQ(services().messages, (QStringList{QString::fromUtf8(GetParam().rulesMessage),
+                                              QString::fromUtf8(GetParam().helpMessage)}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, MissingDocumentsTest,
+    ::testing::Values(MissingCase{"fr", "Le document «\u00a0Règles d'écriture\u00a0» est introuvable.",
+                                  "L'aide de Calcimandarix est introuvable."},
+                      MissingCase{"en", "langue", "Calcimandarix Help not found."},
+                      MissingCase{"zh-CN", "找不到书写规则文档。", "找不到 Calcimandarix 帮助。"},
+                      MissingCase{"zh-TW", "找不到書寫規則文件。", "找不到 Calcimandarix 說明。"},
+                      MissingCase{"", "langue", "Calcimandarix Help not found."}),
+    [](const auto& info) {
+      QString name = QString::fromLatin1(info.param.bcp47);
+      return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
+    });
+
+TEST_F(MenuHandlersTest, DocumentsAreFoundInTheBundleNamedCalcimandarixBesideTheApplication) {
+  start();
+  // The running bundle carries another name; the documents come from "Calcimandarix.app" beside it.
+  FakeBundle folder(QStringLiteral("Renamed.app"));
+  services().executable = folder.executable();
+  chooseMenu(QStringLiteral("aideregles"));
+  EXPECT_EQ(services().messages, QStringList{QStringLiteral("langue")}) << "no Calcimandarix.app beside it yet";
+  const QString rules = folder.addDocument(QStringLiteral("Rules of writing.html"));
+  services().messages.clear();
+  chooseMenu(QStringLiteral("aideregles"));
+  EXPECT_EQ(services().documents, QStringList{rules});
+  EXPECT_TRUE(services().messages.isEmpty());
+  // Only the help document is missing there.
+  chooseMenu(QStringLiteral("aideaideacalcimandarix"));
+  EXPECT_EQ(services().messages, QStringList{QStringLiteral("Calcimandarix Help not found.")});
+}
+
+}  // namespace

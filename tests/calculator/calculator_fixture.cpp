@@ -1,0 +1,41 @@
+#include "calculator/calculator_fixture.h"
+
+#include "mainwindow/keypad.h"
+#include "platform/text.h"
+
+void CalculatorFixture::frappe(const QString& captions) {
+  const std::u32string keys = platform::CodePoints(captions);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (keys[i] == U'=') {
+      press(QStringLiteral("BBe"));
+      continue;
+    }
+    if (keys[i] == U'<') {
+      if (i + 1 < keys.size() && keys[i + 1] == U'<') {
+        effacerTout();
+        ++i;
+      } else {
+        effacerUnPas();
+      }
+      continue;
+    }
+    const QString caption = QString::fromUcs4(&keys[i], 1);
+    const KeySpec* found = nullptr;
+    for (const KeySpec& spec : keypad()) {
+      if (fpr().key(QString::fromLatin1(spec.name))->caption() == caption) found = &spec;
+    }
+    ASSERT_NE(found, nullptr) << "no key with the caption " << caption.toStdString();
+    press(QString::fromLatin1(found->name));
+  }
+}
+
+void CalculatorFixture::ouvrirBande() {
+  fpr().DisclosureTriangle2->setValue(false);
+  processEvents();
+}
+
+QString CalculatorFixture::lignes(const QStringList& lines) {
+  QString text;
+  for (const QString& line : lines) text += line + sep();
+  return text;
+}

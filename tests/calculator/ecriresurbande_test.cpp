@@ -1,0 +1,198 @@
+#include "calculator/calculator_fixture.h"
+#include "calculator/fband.h"
+#include "platform/application.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr platform::Color kNoir = 0x000000;
+constexpr platform::Color kGris = 0x7B7B7B;
+
+class PaperTapeTest : public CalculatorFixture {
+ protected:
+  EcrireSurBande& bande() { return a().ecriresurbande; }
+  fband* fenetre() { return platform::Application::current()->liveInstance<fband>(); }
+  platform::EditField& champ() { return *fband::get().EditField1; }
+
+  // The field shows the whole tape, its finished part black and the rest grey.
+  void expectChamp(const QString& texte, int noirs) {
+    ASSERT_NE(fenetre(), nullptr);
+    EXPECT_EQ(champ().text(), texte);
+    EXPECT_EQ(champ().textColor(), kGris);
+    for (int i = 0; i < platform::Len(texte); ++i) {
+      EXPECT_EQ(champ().colorAt(i), i < noirs ? kNoir : kGris) << "at " << i;
+    }
+  }
+};
+
+TEST_F(PaperTapeTest, ACalculationBecomesFinishedBlackLinesFollowedByAnEmptyGreyLine) {
+  ouvrirBande();
+  frappe(QStringLiteral("十二加三="));
+  const QString fini = lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三"), a().ce, QStringLiteral("十五")});
+  EXPECT_EQ(bande().textebandedefinitif, fini);
+  EXPECT_EQ(bande().textebande, fini + sep() + sep());
+  EXPECT_EQ(bande().textebandeprovisoir, sep());
+  EXPECT_EQ(bande().ii, 0);
+  EXPECT_EQ(bande().points, QString());
+  expectChamp(fini + sep() + sep(), platform::Len(fini));
+  EXPECT_EQ(champ().scrollPosition(), 100000);
+}
+
+TEST_F(PaperTapeTest, TheGreyLinesAreTheCalculationInProgress) {
+  ouvrirBande();
+  frappe(QStringLiteral("十二加三"));
+  const QString enCours = lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三")});
+  EXPECT_EQ(bande().textebandeprovisoir, enCours);
+  expectChamp(enCours, 0);
+}
+
+TEST_F(PaperTapeTest, AnOperatorAfterEqualsRunsOnFromTheResultLine) {
+  ouvrirBande();
+  frappe(QStringLiteral("十二加三=减"));
+  const QString premier =
+      QStringLiteral("十二") + sep() + a().cplus + sep() + QStringLiteral("三") + sep() + a().ce + sep() +
+      QStringLiteral("十五");
+  EXPECT_EQ(bande().textebandedefinitif, premier);
+  EXPECT_EQ(bande().textebande, premier + sep() + lignes({a().cmoins, QString()}));
+
+  frappe(QStringLiteral("二="));
+  const QString tout = lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三"), a().ce, QStringLiteral("十五"),
+                               a().cmoins, QStringLiteral("二"), a().ce, QStringLiteral("十三")});
+  EXPECT_EQ(bande().textebandedefinitif, tout);
+  expectChamp(tout + sep() + sep(), platform::Len(tout));
+}
+
+TEST_F(PaperTapeTest, ANewNumberAfterEqualsLeavesOneEmptyLineAfterTheResult) {
+  ouvrirBande();
+  frappe(QStringLiteral("十二加三=四"));
+  const QString fini = lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三"), a().ce, QStringLiteral("十五")});
+  EXPECT_EQ(bande().textebande, fini + sep() + lignes({QStringLiteral("四")}));
+  expectChamp(fini + sep() + lignes({QStringLiteral("四")}), platform::Len(fini));
+}
+
+TEST_F(PaperTapeTest, ASecondOperatorReplacesTheFirstLine) {
+  frappe(QStringLiteral("十二加减"));
+  EXPECT_EQ(bande().textebande, lignes({QStringLiteral("十二"), a().cmoins, QString()}));
+  EXPECT_EQ(bande().ii, 2);
+  frappe(QStringLiteral("乘三="));
+  EXPECT_EQ(bande().textebandedefinitif,
+            lignes({QStringLiteral("十二"), a().cfois, QStringLiteral("三"), a().ce, QStringLiteral("三十六")}));
+}
+
+TEST_F(PaperTapeTest, WhileTheWindowIsClosedOnlyTheTextsChangeAndOpeningShowsThemAll) {
+  frappe(QStringLiteral("十二加三=减二"));
+  EXPECT_EQ(fenetre(), nullptr);
+  const QString texte = bande().textebande;
+  ouvrirBande();
+  const QString fini =
+      QStringLiteral("十二") + sep() + a().cplus + sep() + QStringLiteral("三") + sep() + a().ce + sep() +
+      QStringLiteral("十五");
+  expectChamp(texte, platform::Len(fini));
+  EXPECT_EQ(texte, fini + sep() + lignes({a().cmoins, QStringLiteral("二")}));
+
+  // Closed again: the field of the closed window is not rebuilt.
+  fpr().DisclosureTriangle2->setValue(true);
+  processEvents();
+  frappe(QStringLiteral("="));
+  EXPECT_EQ(fenetre(), nullptr);
+  ouvrirBande();
+  expectChamp(bande().textebande, platform::Len(bande().textebandedefinitif));
+}
+
+TEST_F(PaperTapeTest, ClearingAShortTapeOnlyScrollsIt) {
+  ouvrirBande();
+  // A fresh tape is the empty current line alone: one separator.
+  ASSERT_EQ(bande().textebande, sep());
+  champ().setScrollPosition(0);
+  bande().effacertout();
+  EXPECT_EQ(bande().textebande, sep());
+  EXPECT_EQ(bande().points, QString());
+  EXPECT_FALSE(bande().attenteop);
+  EXPECT_EQ(champ().scrollPosition(), 5);
+  EXPECT_EQ(champ().text(), sep());
+
+  // One character is still too short to clear.
+  bande().textebande = QStringLiteral("x");
+  bande().effacertout();
+  EXPECT_EQ(bande().textebande, QStringLiteral("x"));
+  EXPECT_EQ(bande().points, QString());
+}
+
+TEST_F(PaperTapeTest, ClearingWithTheWindowClosedBuildsNoWindow) {
+  frappe(QStringLiteral("十二"));
+  bande().effacertout();
+  EXPECT_EQ(fenetre(), nullptr);
+  EXPECT_EQ(bande().points, QStringLiteral("..."));
+}
+
+TEST_F(PaperTapeTest, ClearingWhileAFirstOperandIsEnteredKeepsItBehindTheMark) {
+  ouvrirBande();
+  frappe(QStringLiteral("十二"));
+  press(QStringLiteral("BevelButton1"), QStringLiteral("fband"));
+  EXPECT_EQ(bande().textebande, sep());
+  EXPECT_EQ(bande().textebandedefinitif, QString());
+  EXPECT_EQ(champ().text(), sep());
+  EXPECT_EQ(champ().scrollPosition(), 5);
+  EXPECT_EQ(bande().points, QStringLiteral("..."));
+  EXPECT_TRUE(bande().attenteop);
+  EXPECT_EQ(bande().temoin, QStringLiteral("十二"));
+
+  frappe(QStringLiteral("加"));
+  EXPECT_EQ(bande().textebande, lignes({QStringLiteral("..."), a().cplus, QString()}));
+  expectChamp(bande().textebande, 0);
+  EXPECT_FALSE(bande().attenteop);
+
+  // A second operand that begins like the cleared one is written as a line of its own.
+  frappe(QStringLiteral("十减"));
+  EXPECT_EQ(bande().textebande,
+            lignes({QStringLiteral("..."), a().cplus, QStringLiteral("十"), a().cmoins, QString()}));
+  frappe(QStringLiteral("二="));
+  const QString fini = lignes({QStringLiteral("..."), a().cplus, QStringLiteral("十"), a().cmoins,
+                               QStringLiteral("二"), a().ce, QStringLiteral("二十")});
+  EXPECT_EQ(bande().textebandedefinitif, fini);
+  EXPECT_EQ(bande().points, QString());
+  expectChamp(fini + sep() + sep(), platform::Len(fini));
+}
+
+TEST_F(PaperTapeTest, ANumberTypedAfterClearingThatDiffersFromTheClearedOneEndsTheWait) {
+  frappe(QStringLiteral("十二"));
+  bande().effacertout();
+  frappe(QStringLiteral("<三"));
+  EXPECT_FALSE(bande().attenteop);
+}
+
+TEST_F(PaperTapeTest, DeletingAnOperandAfterClearingBringsThePendingOperatorBack) {
+  ouvrirBande();
+  frappe(QStringLiteral("十二加三"));
+  bande().effacertout();
+  ASSERT_TRUE(bande().attenteop);
+  frappe(QStringLiteral("<"));
+  EXPECT_EQ(displayText(), QString());
+  EXPECT_EQ(bande().textebande, lignes({QStringLiteral("..."), a().cplus, QString()}));
+  EXPECT_FALSE(bande().attenteop);
+  frappe(QStringLiteral("四="));
+  EXPECT_EQ(bande().textebandedefinitif, lignes({QStringLiteral("..."), a().cplus, QStringLiteral("四"), a().ce,
+                                                 QStringLiteral("十六")}));
+}
+
+TEST_F(PaperTapeTest, DeletingAnOperandToNothingLeavesTheFinishedTapeWhole) {
+  ouvrirBande();
+  frappe(QStringLiteral("十二加三=五"));
+  const QString fini = bande().textebandedefinitif;
+  frappe(QStringLiteral("<"));
+  EXPECT_EQ(displayText(), QString());
+  EXPECT_EQ(bande().points, QString());
+  EXPECT_EQ(bande().textebandedefinitif, fini);
+  EXPECT_EQ(bande().ii, 0);
+  EXPECT_FALSE(bande().textebande.contains(QStringLiteral("...")));
+
+  // The same within a chain: the operand's line is emptied, nothing else moves.
+  frappe(QStringLiteral("六加七"));
+  const QString avant = bande().textebande;
+  frappe(QStringLiteral("<"));
+  EXPECT_EQ(bande().textebande, fini + sep() + lignes({QStringLiteral("六"), a().cplus, QString()}));
+  EXPECT_EQ(bande().textebandedefinitif, fini);
+  EXPECT_NE(bande().textebande, avant);
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// The floating note that a converter text was read with characters of another table.
+
+#include "app/Menu.h"
+#include "numerals/fouimais.h"
+#include "numerals/reader_fixture.h"
+#include "strings/langues.h"
+
+namespace {
+
+class MismatchNoteTest : public ReaderFixture {
+ protected:
+  fouimais* note() { return application().liveInstance<fouimais>(); }
+  QString sentence() { return note() ? note()->StaticText1->text() : QString(); }
+};
+
+TEST_F(MismatchNoteTest, IsASmallFloatingWindowCreatedHidden) {
+  startWith(Table::SimplifiedUsual);
+  fouimais& n = fouimais::get();
+  EXPECT_FALSE(n.visible());
+  EXPECT_EQ(n.title(), QString());
+  EXPECT_EQ(n.width(), 349);
+  EXPECT_EQ(n.height(), 102);
+  EXPECT_EQ(n.frame(), platform::Frame::Floating);
+  EXPECT_FALSE(n.resizable());
+  platform::StaticText* label = n.StaticText1;
+  EXPECT_EQ(label->left(), 0);
+  EXPECT_EQ(label->top(), 39);
+  EXPECT_EQ(label->width(), 349);
+  EXPECT_EQ(label->height(), 31);
+  EXPECT_EQ(label->textAlign(), platform::TextAlign::Center);
+  EXPECT_TRUE(label->multiline());
+  EXPECT_EQ(label->textFont(), QStringLiteral("System"));
+  EXPECT_EQ(label->textSize(), 0);
+  EXPECT_FALSE(label->bold());
+  EXPECT_FALSE(label->italic());
+  EXPECT_EQ(label->textColor(), platform::Color(0x000000));
+}
+
+// The sentence names the table and notation in force, in the manner of the UI language.
+TEST_F(MismatchNoteTest, NamesTheTableInForceInTheUiLanguage) {
+  const struct {
+    const char* language;
+    Table table;
+    const char* text;  // a numeral with a character of another table
+    bool western;
+    bool chinese;
+  } cases[] = {
+      {"en", Table::SimplifiedUsual, "壹", true, false},
+      {"en", Table::TraditionalFinancial, "一", true, false},
+      {"fr", Table::SimplifiedFinancial, "一", true, false},
+      {"zh-CN", Table::SimplifiedUsual, "壹", false, true},
+      {"zh-TW", Table::TraditionalUsual, "壹", false, true},
+      {"", Table::TraditionalFinancial, "一", false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " " + tableName(c.table));
+    startWith(c.table, QString::fromLatin1(c.language));
+    convert(QString::fromUtf8(c.text));
+    ASSERT_TRUE(noteShown());
+    const bool simplified = c.table == Table::SimplifiedUsual || c.table == Table::SimplifiedFinancial;
+    const bool usual = c.table == Table::SimplifiedUsual || c.table == Table::TraditionalUsual;
+    // In the traditional Chinese interface the simplified item shows under its second name.
+    const QString script = (simplified ? caracteresChinoissimplifié() : caracteresChinoistraditionnel())->text();
+    const QString notation = (usual ? caracteresnotationsusuelle() : caracteresnotationfinanciere())->text();
+    ASSERT_FALSE(script.isEmpty());
+    ASSERT_FALSE(notation.isEmpty());
+    QString expected;
+    if (c.western) {
+      expected = langues::lfouimais1() + QStringLiteral(" \"") + script + QLatin1Char(' ') + notation + QStringLiteral("\".");
+    } else if (c.chinese) {
+      expected = langues::lfouimais1() + script + notation + QStringLiteral("的。");
+    } else {
+      expected = langues::lfouimais1() + script + notation;
+    }
+    EXPECT_EQ(sentence(), expected);
+  }
+}
+
+TEST_F(MismatchNoteTest, ReadsTheSentenceInEnglish) {
+  startWith(Table::SimplifiedUsual, QStringLiteral("en"));
+  convert(QStringLiteral("壹"));
+  EXPECT_EQ(sentence(), QStringLiteral("Yes, but some characters do not match \"") + caracteresChinoissimplifié()->text() +
+                            QLatin1Char(' ') + caracteresnotationsusuelle()->text() + QStringLiteral("\"."));
+}
+
+TEST_F(MismatchNoteTest, NamesANotationChosenSinceTheLastShowing) {
+  startWith(Table::SimplifiedUsual);
+  convert(QStringLiteral("壹"));
+  ASSERT_TRUE(noteShown());
+  ASSERT_TRUE(sentence().contains(caracteresnotationsusuelle()->text()));
+  chooseMenu(QStringLiteral("caracteresnotationfinanciere"));
+  chooseMenu(QStringLiteral("caracteresChinoistraditionnel"));
+  // 一 is now of another table too; the note shows again, activated anew.
+  convert(QStringLiteral("一"));
+  ASSERT_TRUE(noteShown());
+  EXPECT_TRUE(sentence().contains(caracteresnotationfinanciere()->text()));
+  EXPECT_TRUE(sentence().contains(caracteresChinoistraditionnel()->text()));
+  EXPECT_FALSE(sentence().contains(caracteresnotationsusuelle()->text()));
+}
+
+TEST_F(MismatchNoteTest, PrefersTheTraditionalAndFinancialMarksWhenBothAreSet) {
+  startWith(Table::SimplifiedUsual);
+  caracteresChinoistraditionnel()->setChecked(true);
+  caracteresnotationfinanciere()->setChecked(true);
+  convert(QStringLiteral("壹"));
+  EXPECT_EQ(sentence(), langues::lfouimais1() + QStringLiteral(" \"") + caracteresChinoistraditionnel()->text() +
+                            QLatin1Char(' ') + caracteresnotationfinanciere()->text() + QStringLiteral("\"."));
+}
+
+TEST_F(MismatchNoteTest, ComesBackAfterTheUserClosedIt) {
+  startWith(Table::SimplifiedUsual);
+  convert(QStringLiteral("壹"));
+  ASSERT_TRUE(noteShown());
+  note()->close();
+  processEvents();
+  convert(QStringLiteral("一"));
+  EXPECT_FALSE(noteShown());
+  convert(QStringLiteral("贰"));
+  EXPECT_TRUE(noteShown());
+  EXPECT_EQ(arabicField(), QStringLiteral("2"));
+}
+
+TEST_F(MismatchNoteTest, StaysHiddenForARefusedText) {
+  startWith(Table::SimplifiedUsual);
+  convert(QStringLiteral("壹壹"));
+  EXPECT_EQ(arabicField(), QStringLiteral("????????"));
+  EXPECT_FALSE(noteShown());
+  convert(QStringLiteral("壹x"));
+  EXPECT_FALSE(noteShown());
+}
+
+}  // namespace

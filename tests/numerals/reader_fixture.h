@@ -1,0 +1,46 @@
+#pragma once
+// A running application for the Chinese reader's tests: a chosen character table, the
+// converter road (click the Chinese field, paste a text) and the calculator road (press the
+// keys of a text's characters), and the texts of the four tables.
+
+#include <QString>
+
+#include "numerals/chinoisarabe.h"
+#include "support/app_fixture.h"
+
+enum class Table { SimplifiedUsual, TraditionalUsual, SimplifiedFinancial, TraditionalFinancial };
+
+const char* tableName(Table table);
+constexpr Table kAllTables[] = {Table::SimplifiedUsual, Table::TraditionalUsual, Table::SimplifiedFinancial,
+                                Table::TraditionalFinancial};
+
+// The numeral characters of one table.
+struct TableCharacters {
+  QString digit[10];  // 零 to 九
+  QString ten, hundred, thousand, wan, yi, minus, point;
+};
+const TableCharacters& charactersOf(Table table);
+// A text written with the simplified usual characters, in the characters of another table.
+QString inTable(Table table, const QString& simplifiedUsual);
+
+class ReaderFixture : public AppFixture {
+ protected:
+  // Starts with the table in the preferences and the UI language.
+  void startWith(Table table, const QString& language = QStringLiteral("en"));
+
+  // The converter road: a click into the Chinese field, the field emptied, the text pasted.
+  void convert(const QString& text);
+  // Key presses of characters outside ASCII (as a keyboard layout types them), into the widget
+  // that has the keyboard focus.
+  void typeCharacters(const QString& text);
+  // The calculator road: the key of each character of the current table, pressed in turn.
+  void keyIn(const QString& text);
+  // The state after a whole text read by the reader itself, as the calculator engine and the
+  // delete key ask for it.
+  void readDisplayText(const QString& text);
+
+  bool noteShown() const;
+  bool echoItalic();
+  bool arabicItalic();
+  ChinoisArabe& reader() { return application().chinoisarabe; }
+};

@@ -1,0 +1,92 @@
+// Texts of any length and content in the Chinese field: read to the end, in linear time,
+// with the value or the marker they deserve.
+
+#include <QElapsedTimer>
+
+#include "numerals/reader_fixture.h"
+
+namespace {
+
+const QString kRefused = QStringLiteral("????????");
+constexpr int kMebi = 1 << 20;
+
+// The text repeated up to n UTF-16 units.
+QString repeated(const QString& unit, int n) {
+  QString out;
+  out.reserve(n);
+  while (out.size() + unit.size() <= n) out += unit;
+  return out;
+}
+
+class LongTextTest : public ReaderFixture {};
+
+TEST_F(LongTextTest, ReadsAMebibytePasteInUnderASecond) {
+  startWith(Table::SimplifiedUsual);
+  const QString numeral = QStringLiteral("一亿一千零五万");
+  const QString junk = QStringLiteral("abc,\u200F\U0001F600 \t");
+  const QString spaces(kMebi / 2, QLatin1Char(' '));
+  const struct {
+    const char* name;
+    QString text;
+    QString field;  // after trimming
+    QString arabic;
+  } cases[] = {
+      {"numerals then junk", numeral + repeated(junk, kMebi), QString(), kRefused},
+      {"spaces around a numeral", spaces + numeral + spaces, numeral, QStringLiteral("110050000")},
+      {"digits after the fourteenth", QStringLiteral("零点") + repeated(QStringLiteral("一二三四五六七八九"), kMebi),
+       QString(), QStringLiteral("0.12345678912345")},
+      {"numerals refused early", repeated(QStringLiteral("壹贰叁"), kMebi), QString(), kRefused},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    click(QStringLiteral("EFca"));
+    fpr().EFca->setText(QString());
+    QElapsedTimer timer;
+    timer.start();
+    paste(c.text);
+    const qint64 elapsed = timer.elapsed();
+    EXPECT_LT(elapsed, 1000) << "ms";
+    if (!c.field.isEmpty()) {
+      EXPECT_EQ(chineseField(), c.field);
+    } else {
+      EXPECT_EQ(chineseField().size(), c.text.size());
+    }
+    EXPECT_EQ(arabicField(), c.arabic);
+    EXPECT_FALSE(noteShown());
+  }
+}
+
+TEST_F(LongTextTest, RefusesEveryKindOfStrangeCharacter) {
+  startWith(Table::SimplifiedUsual);
+  const struct {
+    const char* name;
+    QString text;
+  } cases[] = {
+      {"NUL inside", QStringLiteral("三") + QChar(0) + QStringLiteral("百")},
+      {"DEL", QStringLiteral("三百\x7f")},
+      {"lone high surrogate", QStringLiteral("三百") + QChar(0xD800)},
+      {"lone low surrogate", QChar(0xDC00) + QStringLiteral("三百")},
+      {"reversed pair", QStringLiteral("三") + QChar(0xDC00) + QChar(0xD800)},
+      {"emoji", QStringLiteral("三\U0001F600百")},
+      {"character beyond the BMP that looks like none", QStringLiteral("\U00020000")},
+      {"right-to-left mark", QStringLiteral("\u200F三百")},
+      {"left-to-right override", QStringLiteral("三百\u202D")},
+      {"byte order mark", QStringLiteral("\uFEFF三百")},
+      {"combining mark", QStringLiteral("三\u0301百")},
+      {"no-break space", QStringLiteral("三百\u00A0")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    click(QStringLiteral("EFca"));
+    fpr().EFca->setText(c.text);
+    EXPECT_EQ(arabicField(), kRefused);
+    EXPECT_FALSE(noteShown());
+  }
+  // The calculator says so for each of them, and goes on.
+  services().messages.clear();
+  readDisplayText(QStringLiteral("三\U0001F600") + QChar(0xD800) + QStringLiteral("\u200F百"));
+  EXPECT_EQ(services().messages.size(), 3);
+  EXPECT_EQ(echoText(), QStringLiteral("300"));
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+// A started application with helpers for the Chinese numeral writer: write an Arabic text into
+// the converter's Arabic field, choose a character table, and turn a text written in the
+// simplified usual characters into the same numeral in the current table.
+
+#include <QString>
+
+#include "support/app_fixture.h"
+
+enum class CharacterTable { SimplifiedUsual, TraditionalUsual, SimplifiedFinancial, TraditionalFinancial };
+
+const char* tableName(CharacterTable table);
+
+class WriterFixture : public AppFixture {
+ protected:
+  void SetUp() override { start(); }
+
+  void useTable(CharacterTable table);
+  // Clicks the Arabic field (unless the input already goes there) and replaces its text.
+  void writeArabic(const QString& text);
+  // The simplified usual numeral in the current table; markers and other characters unchanged.
+  QString inCurrentTable(const QString& simplifiedUsual);
+
+  ArabeChinois& writer() { return application().arabechinois; }
+};

@@ -1,0 +1,140 @@
+// The Arabic field as the user fills it: keystrokes, the Edit menu's paste, the keypad, and
+// texts of any length.
+
+#include <QElapsedTimer>
+#include <vector>
+
+#include "numerals/writer_fixture.h"
+#include "strings/langues.h"
+
+namespace {
+
+class WriterInputTest : public WriterFixture {};
+
+TEST_F(WriterInputTest, EveryKeystrokeRewritesTheChineseField) {
+  click(QStringLiteral("EFcr"));
+  ASSERT_EQ(application().position, 3);
+  const std::vector<std::pair<const char*, const char16_t*>> steps = {
+      {"-", u"负"}, {"1", u"负一"}, {"0", u"负十"}, {"0", u"负一百"}, {".", u"负一百点"}, {"5", u"负一百点五"},
+  };
+  for (const auto& [key, chinese] : steps) {
+    type(QString::fromLatin1(key));
+    EXPECT_EQ(chineseField(), QString::fromUtf16(chinese)) << "after " << arabicField().toStdString();
+  }
+  EXPECT_EQ(arabicField(), QStringLiteral("-100.5"));
+}
+
+TEST_F(WriterInputTest, TheThirteenthIntegerDigitShowsTheMessageOnce) {
+  click(QStringLiteral("EFcr"));
+  type(QStringLiteral("123456789012"));
+  EXPECT_EQ(chineseField(), QStringLiteral("一千二百三十四亿五千六百七十八万九千零一十二"));
+  EXPECT_TRUE(services().messages.isEmpty());
+  type(QStringLiteral("3"));
+  EXPECT_EQ(chineseField(), QStringLiteral("??????"));
+  EXPECT_EQ(services().messages, QStringList{langues::lxhorslimites()});
+  EXPECT_EQ(application().focusedControl(), fpr().EFcr);
+  EXPECT_TRUE(application().arabechinois.tropbig);
+}
+
+TEST_F(WriterInputTest, APastedTextIsTrimmedAndWritten) {
+  click(QStringLiteral("EFcr"));
+  paste(QStringLiteral("  \t2000000030\n "));
+  EXPECT_EQ(arabicField(), QStringLiteral("2000000030"));
+  EXPECT_EQ(chineseField(), QStringLiteral("二十亿零三十"));
+}
+
+TEST_F(WriterInputTest, APastedOutOfRangeTextWithBlanksShowsOneMessage) {
+  click(QStringLiteral("EFcr"));
+  paste(QStringLiteral("      99999999999999      "));
+  EXPECT_EQ(arabicField(), QStringLiteral("99999999999999"));
+  EXPECT_EQ(chineseField(), QStringLiteral("??????"));
+  EXPECT_EQ(services().messages.size(), 1);
+}
+
+TEST_F(WriterInputTest, AKeypadCharacterInTheArabicFieldIsABadCharacter) {
+  click(QStringLiteral("EFcr"));
+  type(QStringLiteral("12"));
+  press(QStringLiteral("BB5"));
+  EXPECT_EQ(chineseField(), QStringLiteral("???????"));
+}
+
+TEST_F(WriterInputTest, ReadingChineseNeverWritesBackIntoTheChineseField) {
+  click(QStringLiteral("EFca"));
+  commit(QStringLiteral("EFca"), QStringLiteral("一百一十"));
+  EXPECT_EQ(chineseField(), QStringLiteral("一百一十"));
+  EXPECT_EQ(arabicField(), QStringLiteral("110"));
+  EXPECT_EQ(application().position, 2);
+}
+
+// Texts of a mebibyte (in UTF-16 units) pasted into the Arabic field.
+struct LongText {
+  const char* what;
+  QString text;
+  QString chinese;
+  int messages;
+};
+
+QString repeated(const QString& unit, qsizetype size) {
+  QString out;
+  out.reserve(size + unit.size());
+  while (out.size() < size) out += unit;
+  return out;
+}
+
+constexpr qsizetype kMebibyte = 1 << 20;
+
+std::vector<LongText> longTexts() {
+  const qsizetype half = kMebibyte / 2;
+  return {
+      {"digits", repeated(QStringLiteral("1"), kMebibyte), QStringLiteral("??????"), 1},
+      {"blanks around a number",
+       repeated(QStringLiteral(" \t"), half) + QStringLiteral("12") + repeated(QStringLiteral("\n "), half),
+       QStringLiteral("十二"), 0},
+      {"blanks around a long number",
+       repeated(QStringLiteral(" "), half) + repeated(QStringLiteral("7"), 1000) + repeated(QStringLiteral(" "), half),
+       QStringLiteral("??????"), 1},
+      {"leading zeros", repeated(QStringLiteral("0"), kMebibyte) + QStringLiteral("5"), QStringLiteral("五"), 0},
+      {"zeros only", repeated(QStringLiteral("0"), kMebibyte), QStringLiteral("零"), 0},
+      {"a long fraction", QStringLiteral("0.") + repeated(QStringLiteral("3"), kMebibyte),
+       QStringLiteral("零点三三三三三三三三三三三三三三"), 0},
+      {"a bad character first", QStringLiteral("x") + repeated(QStringLiteral("1"), kMebibyte),
+       QStringLiteral("???????"), 0},
+      {"emoji, marks and controls", repeated(QStringLiteral("😀\u200F\u202E\x01a"), kMebibyte),
+       QStringLiteral("???????"), 0},
+      {"a digit after a mebibyte of emoji", repeated(QStringLiteral("😀"), kMebibyte) + QStringLiteral("1"),
+       QStringLiteral("???????"), 0},
+  };
+}
+
+TEST_F(WriterInputTest, AMebibytePasteIsWrittenInUnderASecond) {
+  click(QStringLiteral("EFcr"));
+  for (const LongText& c : longTexts()) {
+    SCOPED_TRACE(c.what);
+    services().messages.clear();
+    QElapsedTimer timer;
+    timer.start();
+    fpr().EFcr->setText(QString());
+    paste(c.text);
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(chineseField(), c.chinese);
+    EXPECT_EQ(services().messages.size(), c.messages);
+  }
+}
+
+TEST_F(WriterInputTest, UnpairedSurrogatesAreBadCharacters) {
+  const std::vector<QString> texts = {
+      QStringLiteral("1") + QChar(0xD800),
+      QString(QChar(0xDC00)) + QStringLiteral("1"),
+      QStringLiteral("1.") + QChar(0xDBFF),
+      QStringLiteral("12345678901234") + QChar(0xD83D),  // beyond the cut
+  };
+  const std::vector<QString> expected = {QStringLiteral("???????"), QStringLiteral("???????"),
+                                         QStringLiteral("???????"), QStringLiteral("??????")};
+  for (size_t i = 0; i < texts.size(); ++i) {
+    SCOPED_TRACE(i);
+    writeArabic(texts[i]);
+    EXPECT_EQ(chineseField(), expected[i]);
+  }
+}
+
+}  // namespace
