@@ -15,9 +15,9 @@
 namespace {
 
 // The Arabic captions under the keys, shown and hidden together in this order.
-const char* const keyCaptions[] = {"ST0",   "ST1",   "ST10", "ST100", "ST1000", "ST10000", "ST108", "ST2",
-                                   "ST3",   "ST4",   "ST5",  "ST6",   "ST7",    "ST8",     "ST9",   "STAd",
-                                   "STdiv", "STmu",  "STn",  "STP",   "STsous", "ste"};
+const char* const keyCaptions[] = {"ST0",   "ST1",  "ST10", "ST100", "ST1000", "ST10000", "ST108", "ST2",
+                                   "ST3",   "ST4",  "ST5",  "ST6",   "ST7",    "ST8",     "ST9",   "STAd",
+                                   "STdiv", "STmu", "STn",  "STP",   "STsous", "ste"};
 
 // A document of the bundle named "Calcimandarix.app" beside the application (not necessarily the
 // running bundle): Contents/Resources/Textes/<fileName>.

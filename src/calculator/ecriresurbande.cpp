@@ -122,7 +122,7 @@ void EcrireSurBande::effaceropera() {
   ii -= 2;
   const QString shown = fpr.StaticText1->text();
   const QString word = fpr.STopera->text();
-  if (!shown.isEmpty() && word.compare(app_.ce, Qt::CaseInsensitive) == 0) {
+  if (!shown.isEmpty() && !word.isEmpty() && word.compare(app_.ce, Qt::CaseInsensitive) == 0) {
     // Back at a finished result: it closes the finished tape again.
     textebande = textebandedefinitif + separateur();
     definitiver();

@@ -8,6 +8,15 @@ namespace {
 
 bool sameWord(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
+// The running total on the history's current number step.
+void noterTotal(Historique& historique, double total) {
+  if (historique.jj < 0) historique.jj = 0;
+  if (historique.vligne.size() <= historique.jj || historique.tligne.size() <= historique.jj) {
+    historique.redim(historique.jj);
+  }
+  historique.vligne[historique.jj] = total;
+}
+
 }  // namespace
 
 void App::initialisercalculette() {
@@ -54,7 +63,7 @@ void App::operationdemandee() {
     chinoisarabe.initialisernombre();
     chinoisarabe.arabisertexte();
     N1valeur = chinoisarabe.actuel * chinoisarabe.negatif;
-    historique.vligne[historique.jj] = N1valeur;
+    noterTotal(historique, N1valeur);
   } else if (etat == 1) {
     effectueroperation();
     if (finoperation == FinOperation::divisionparzero) return;
@@ -66,11 +75,11 @@ void App::operationdemandee() {
     }
     N1texte = N3texte;
     N1valeur = N3valeur;
-    historique.vligne[historique.jj] = N1valeur;
+    noterTotal(historique, N1valeur);
   } else if (etat == 2) {
     // The full result, not the value of its written text, is the running total.
     N1valeur = N3valeur;
-    historique.vligne[historique.jj] = N1valeur;
+    noterTotal(historique, N1valeur);
   }
   fpr.StaticText1->setText(QString());
   fpr.Canvas4->setFocus();

@@ -35,8 +35,8 @@ platform::RadioButton* makeRadio(FPreferences& w, const QString& name, platform:
   return radio;
 }
 
-platform::StaticText* makeLabel(FPreferences& w, const QString& name, int left, int top, int width,
-                                const QString& text, TextAlign align) {
+platform::StaticText* makeLabel(FPreferences& w, const QString& name, int left, int top, int width, const QString& text,
+                                TextAlign align) {
   auto* label = w.make<platform::StaticText>(name);
   label->setText(text);
   label->setBounds(left, top, width, 20);
@@ -62,8 +62,8 @@ void FPreferences::CreateControls() {
   Separator1 = make<platform::Separator>(QStringLiteral("Separator1"));
   Separator1->setBounds(0, 158, 364, 4);
 
-  StaticText1 = makeLabel(*this, QStringLiteral("StaticText1"), 0, 15, 364, langues::lfFenetrebienvenue(),
-                          TextAlign::Center);
+  StaticText1 =
+      makeLabel(*this, QStringLiteral("StaticText1"), 0, 15, 364, langues::lfFenetrebienvenue(), TextAlign::Center);
   StaticText2 = makeLabel(*this, QStringLiteral("StaticText2"), -1, 173, 364, langues::lfcaracteresalouverture(),
                           TextAlign::Center);
 
@@ -82,8 +82,7 @@ void FPreferences::CreateControls() {
   CBdefaut->setValue(false);
   CBdefaut->connectAction([this] { CBdefaut_Action(); });
 
-  StaticText3 = makeLabel(*this, QStringLiteral("StaticText3"), 53, 55, 297, langues::lfalouverture(),
-                          TextAlign::Left);
+  StaticText3 = makeLabel(*this, QStringLiteral("StaticText3"), 53, 55, 297, langues::lfalouverture(), TextAlign::Left);
 
   GroupBox3 = make<platform::GroupBox>(QStringLiteral("GroupBox3"));
   GroupBox3->setBounds(40, 310, 284, 60);

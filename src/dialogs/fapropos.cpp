@@ -72,8 +72,8 @@ void fapropos::CreateControls() {
   StaticText3 = makeLabel(*this, QStringLiteral("StaticText3"), langues::lfversion(), 0, 124, 228, 17,
                           TextAlign::Center, false, 12);
 
-  StaticText4 = makeLabel(*this, QStringLiteral("StaticText4"), QString::fromLatin1(supportMailShown), 0, 248, 228,
-                          16, TextAlign::Left, true, 12);
+  StaticText4 = makeLabel(*this, QStringLiteral("StaticText4"), QString::fromLatin1(supportMailShown), 0, 248, 228, 16,
+                          TextAlign::Left, true, 12);
   StaticText4->connectMouseExit([this] { StaticText4_MouseExit(); });
   StaticText4->connectMouseEnter([this] { StaticText4_MouseEnter(); });
   StaticText4->connectMouseDown([this](int x, int y) { return StaticText4_MouseDown(x, y); });

@@ -17,7 +17,6 @@ Fpr::Fpr() : platform::Window(QStringLiteral("Fpr")) {
 Fpr& Fpr::get() { return platform::Application::current()->instance<Fpr>(); }
 
 void Fpr::Layout() {
-  setMenuBar(app().menuBar());
   setTitle(QStringLiteral(" Calcimandarix"));
   setSize(281, 296);
   setMinSize(244, 345);
@@ -28,6 +27,8 @@ void Fpr::Layout() {
   setCloseButton(true);
   setResizable(false);
   setMinimizeButton(true);
+  // The menu bar comes last: each size setting above would otherwise lay the bar out again.
+  setMenuBar(app().menuBar());
 }
 
 namespace {
@@ -37,8 +38,9 @@ platform::StaticText* makeLabel(Fpr& w, const QString& name, platform::Control* 
                                 bool multiline, int index = 0) {
   auto* label = w.make<platform::StaticText>(name, parent, index);
   label->setBounds(left, top, width, height);
-  label->setTextFont(font);
-  label->setTextSize(size);
+  // Setting the font a control already has would only make Qt lay its text out again.
+  if (font != label->textFont()) label->setTextFont(font);
+  if (size != label->textSize()) label->setTextSize(size);
   label->setTextColor(color);
   label->setTextAlign(align);
   label->setMultiline(multiline);
@@ -58,8 +60,7 @@ void Fpr::CreateControls() {
   EFca = make<platform::EditField>(QStringLiteral("EFca"));
   EFca->setHelpTag(langues::lhca());
   EFca->setBounds(9, 306, 263, 41);
-  EFca->setTextFont(system);
-  EFca->setTextSize(18);
+  EFca->setTextSize(18);  // in the default "System" face
   EFca->setBorder(true);
   EFca->setMultiline(true);
   EFca->setStyled(true);
@@ -88,7 +89,6 @@ void Fpr::CreateControls() {
   StaticText2 = make<platform::StaticText>(QStringLiteral("StaticText2"), EFca);
   StaticText2->setText(langues::lfcaractereschinois());
   StaticText2->setBounds(10, 316, 262, 20);
-  StaticText2->setTextFont(system);
   StaticText2->setTextSize(15);
   StaticText2->setTextColor(0xA7A7A7);
   StaticText2->setTextAlign(TextAlign::Center);
@@ -144,8 +144,7 @@ void Fpr::CreateControls() {
   EFcr = make<platform::EditField>(QStringLiteral("EFcr"));
   EFcr->setHelpTag(langues::lhcr());
   EFcr->setBounds(9, 357, 263, 25);
-  EFcr->setTextFont(system);
-  EFcr->setTextSize(16);
+  EFcr->setTextSize(16);  // in the default "System" face
   EFcr->setBorder(true);
   EFcr->setMultiline(true);
   EFcr->setScrollbarVertical(false);
@@ -159,7 +158,6 @@ void Fpr::CreateControls() {
   StaticText6 = make<platform::StaticText>(QStringLiteral("StaticText6"), EFcr);
   StaticText6->setText(langues::lfchiffresarabes());
   StaticText6->setBounds(17, 360, 249, 19);
-  StaticText6->setTextFont(system);
   StaticText6->setTextSize(15);
   StaticText6->setTextColor(0xA7A7A7);
   StaticText6->setTextAlign(TextAlign::Center);

@@ -20,9 +20,9 @@ const QString kBadText = QStringLiteral("???????");
 const QString kOutOfRange = QStringLiteral("??????");
 
 // The zero is 零 in every table, so the clean-up works on these literal characters.
-const QChar kZero = QChar(0x96F6);                                                // 零
-const std::array<QChar, 4> kSeparators = {QChar(0x4E07), QChar(0x4EBF),          // 万 亿
-                                          QChar(0x842C), QChar(0x5104)};          // 萬 億
+const QChar kZero = QChar(0x96F6);                                        // 零
+const std::array<QChar, 4> kSeparators = {QChar(0x4E07), QChar(0x4EBF),   // 万 亿
+                                          QChar(0x842C), QChar(0x5104)};  // 萬 億
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
@@ -90,6 +90,8 @@ void ArabeChinois::crchange() {
   const QString text = efcr.text();
   const QString trimmed = withoutBlankEnds(text);
   if (trimmed != text) {
+    // Trimmed in one step and written back once; the change this raises is this call's own,
+    // so the text is written (and an out-of-range message shown) once, below.
     rendTexteNettoye_ = true;
     efcr.setText(trimmed);
     rendTexteNettoye_ = false;
@@ -216,9 +218,9 @@ void ArabeChinois::partieentiere() {
 }
 
 QString ArabeChinois::puiss(int p) const {
-  const std::array<const QString*, 12> units = {nullptr,     &app_.c10,  &app_.c100, &app_.c1000,
-                                                &app_.c104,  &app_.c10,  &app_.c100, &app_.c1000,
-                                                &app_.c108,  &app_.c10,  &app_.c100, &app_.c1000};
+  const std::array<const QString*, 12> units = {nullptr,    &app_.c10, &app_.c100, &app_.c1000,
+                                                &app_.c104, &app_.c10, &app_.c100, &app_.c1000,
+                                                &app_.c108, &app_.c10, &app_.c100, &app_.c1000};
   if (p < 1 || p > 12 || units[p - 1] == nullptr) return {};
   return *units[p - 1];
 }

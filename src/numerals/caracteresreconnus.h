@@ -13,7 +13,10 @@ namespace caracteresreconnus {
 struct Sens {
   int code;
   QString App::*courant;
+  int rang;  // 0 to kNombreDeSens - 1
 };
+constexpr int kNombreDeSens = 16;
+const Sens& sensDeRang(int rang);
 
 // The meaning of a numeral character of any table, or nullptr. The zero is left out: it is
 // the current table's zero, the same in all four.

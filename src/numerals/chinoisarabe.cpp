@@ -29,27 +29,18 @@ void ChinoisArabe::arrivage() {
   // A calculation result on the display takes no digits.
   if (app_.position == 1 && app_.etat == 2) return;
   italique = 0;
-  switch (valeur) {
-    case 0:
-      methodez();
-      break;
-    case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 9:
-      methodeunite();
-      break;
-    case kDix: case kCent: case kMille:
-      methodepuissance();
-      break;
-    case kWan: case kYi:
-      methodeseparateur();
-      break;
-    case kMoins:
-      methoden();
-      break;
-    case kPoint:
-      methodep();
-      break;
-    default:
-      break;
+  if (valeur == 0) {
+    methodez();
+  } else if (estChiffre(valeur)) {
+    methodeunite();
+  } else if (valeur == kDix || valeur == kCent || valeur == kMille) {
+    methodepuissance();
+  } else if (valeur == kWan || valeur == kYi) {
+    methodeseparateur();
+  } else if (valeur == kMoins) {
+    methoden();
+  } else if (valeur == kPoint) {
+    methodep();
   }
 }
 
@@ -258,7 +249,9 @@ QString ChinoisArabe::texteArabe() const {
   if (decimal != 0) {
     texte += QLatin1Char('.');
     // The decimal digits read, leading zeros included.
-    if (decimal < 0.1) texte += platform::Format((actuel - entier) / decimal * 0.1, QString(rangdecimal, QLatin1Char('0')));
+    if (decimal < 0.1) {
+      texte += platform::Format((actuel - entier) / decimal * 0.1, QString(rangdecimal, QLatin1Char('0')));
+    }
   }
   return texte;
 }
@@ -282,13 +275,13 @@ void ChinoisArabe::accepte() {
   // Inexact: an abbreviated form, a 零 awaiting its digit, digits after 亿 awaiting 万.
   const bool enItalique = italique == 1 || (k == kWan && valeur != kYi && valeur != kPoint);
   if (app_.position == 1) {
-    fpr.StaticText11->setItalic(enItalique);
+    if (fpr.StaticText11->italic() != enItalique) fpr.StaticText11->setItalic(enItalique);
     // A lone minus shows "-" and not "-0".
     fpr.StaticText11->setText(caracteresreconnus::estMoins(fpr.StaticText1->text()) ? QStringLiteral("-")
-                                                                                      : tradenarabe);
+                                                                                    : tradenarabe);
   }
   if (app_.position == 2) {
-    fpr.EFcr->setItalic(enItalique);
+    if (fpr.EFcr->italic() != enItalique) fpr.EFcr->setItalic(enItalique);
     fpr.EFcr->setText(caracteresreconnus::estMoins(fpr.EFca->text()) ? QStringLiteral("-") : tradenarabe);
   }
   // The character that brings the digits to 14 is the last one read; an integer part 0

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -19,70 +18,64 @@ struct Ligne {
   std::array<char32_t, 3> caracteres;  // 0 fills an unused place
 };
 
-const std::array<Ligne, 16> kLignes = {{
-    {{1, &App::c1}, {U'一', U'壹', 0}},
-    {{2, &App::c2}, {U'二', U'贰', U'貳'}},
-    {{3, &App::c3}, {U'三', U'叁', U'參'}},
-    {{4, &App::c4}, {U'四', U'肆', 0}},
-    {{5, &App::c5}, {U'五', U'伍', 0}},
-    {{6, &App::c6}, {U'六', U'陆', U'陸'}},
-    {{7, &App::c7}, {U'七', U'柒', 0}},
-    {{8, &App::c8}, {U'八', U'捌', 0}},
-    {{9, &App::c9}, {U'九', U'玖', 0}},
-    {{ChinoisArabe::kDix, &App::c10}, {U'十', U'拾', 0}},
-    {{ChinoisArabe::kCent, &App::c100}, {U'百', U'佰', 0}},
-    {{ChinoisArabe::kMille, &App::c1000}, {U'千', U'仟', 0}},
-    {{ChinoisArabe::kWan, &App::c104}, {U'万', U'萬', 0}},
-    {{ChinoisArabe::kYi, &App::c108}, {U'亿', U'億', 0}},
-    {{ChinoisArabe::kMoins, &App::cn}, {U'负', U'負', 0}},
-    {{ChinoisArabe::kPoint, &App::cp}, {U'点', U'點', 0}},
+const std::array<Ligne, kNombreDeSens> kLignes = {{
+    {{1, &App::c1, 0}, {U'一', U'壹', 0}},
+    {{2, &App::c2, 1}, {U'二', U'贰', U'貳'}},
+    {{3, &App::c3, 2}, {U'三', U'叁', U'參'}},
+    {{4, &App::c4, 3}, {U'四', U'肆', 0}},
+    {{5, &App::c5, 4}, {U'五', U'伍', 0}},
+    {{6, &App::c6, 5}, {U'六', U'陆', U'陸'}},
+    {{7, &App::c7, 6}, {U'七', U'柒', 0}},
+    {{8, &App::c8, 7}, {U'八', U'捌', 0}},
+    {{9, &App::c9, 8}, {U'九', U'玖', 0}},
+    {{ChinoisArabe::kDix, &App::c10, 9}, {U'十', U'拾', 0}},
+    {{ChinoisArabe::kCent, &App::c100, 10}, {U'百', U'佰', 0}},
+    {{ChinoisArabe::kMille, &App::c1000, 11}, {U'千', U'仟', 0}},
+    {{ChinoisArabe::kWan, &App::c104, 12}, {U'万', U'萬', 0}},
+    {{ChinoisArabe::kYi, &App::c108, 13}, {U'亿', U'億', 0}},
+    {{ChinoisArabe::kMoins, &App::cn, 14}, {U'负', U'負', 0}},
+    {{ChinoisArabe::kPoint, &App::cp, 15}, {U'点', U'點', 0}},
 }};
 
-struct Entree {
-  char32_t caractere;
-  const Sens* sens;
-  bool operator<(const Entree& other) const { return caractere < other.caractere; }
-};
+// Every numeral character of the tables lies among the CJK ideographs.
+constexpr char32_t kPremier = 0x4E00;
+constexpr char32_t kDernier = 0x9FFF;
 
-// Every recognised character, sorted for a binary search.
-const std::vector<Entree>& index() {
-  static const std::vector<Entree> entrees = [] {
-    std::vector<Entree> v;
+// The rank of the meaning of each ideograph, -1 for none: one look-up per character.
+const std::vector<signed char>& rangs() {
+  static const std::vector<signed char> table = [] {
+    std::vector<signed char> t(kDernier - kPremier + 1, -1);
     for (const Ligne& ligne : kLignes) {
       for (char32_t c : ligne.caracteres) {
-        if (c != 0) v.push_back({c, &ligne.sens});
+        if (c != 0) t[c - kPremier] = static_cast<signed char>(ligne.sens.rang);
       }
     }
-    std::sort(v.begin(), v.end());
-    return v;
+    return t;
   }();
-  return entrees;
+  return table;
 }
 
-bool estCaractere(QChar q, int code) {
-  for (const Ligne& ligne : kLignes) {
-    if (ligne.sens.code != code) continue;
-    for (char32_t c : ligne.caracteres) {
-      if (c != 0 && q.unicode() == c) return true;
-    }
-  }
-  return false;
+bool aLeSens(char32_t c, int code) {
+  const Sens* sens = sensDe(c);
+  return sens != nullptr && sens->code == code;
 }
 
 }  // namespace
 
+const Sens& sensDeRang(int rang) { return kLignes.at(static_cast<size_t>(rang)).sens; }
+
 const Sens* sensDe(char32_t c) {
-  const std::vector<Entree>& entrees = index();
-  const auto it = std::lower_bound(entrees.begin(), entrees.end(), Entree{c, nullptr});
-  return it != entrees.end() && it->caractere == c ? it->sens : nullptr;
+  if (c < kPremier || c > kDernier) return nullptr;
+  const int rang = rangs()[c - kPremier];
+  return rang < 0 ? nullptr : &kLignes[static_cast<size_t>(rang)].sens;
 }
 
-bool estMoins(const QString& text) { return text.size() == 1 && estCaractere(text[0], ChinoisArabe::kMoins); }
+bool estMoins(const QString& text) { return text.size() == 1 && aLeSens(text[0].unicode(), ChinoisArabe::kMoins); }
 
 bool contientYiLing(const QString& text) {
   const QChar ling(0x96F6);  // 零
   for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-    if (text[i + 1] == ling && estCaractere(text[i], ChinoisArabe::kYi)) return true;
+    if (text[i + 1] == ling && aLeSens(text[i].unicode(), ChinoisArabe::kYi)) return true;
   }
   return false;
 }
@@ -105,22 +98,55 @@ void ChinoisArabe::arabisertexte() {
     app_.ecriresurbande.modifierligne();
     return;
   }
-  // Walks the text once; every character is looked up, also after a refusal, so that a later
-  // character of another table still records the mismatch.
-  const std::u32string caracteres = platform::CodePoints(textaarabiser);
-  for (char32_t c : caracteres) {
-    fpr.c = platform::FromCodePoints(std::u32string_view(&c, 1));
-    if (const caracteresreconnus::Sens* sens = caracteresreconnus::sensDe(c)) {
+  // The current table's characters, to which the text's are compared for the note.
+  auto caractereSeul = [](const QString& s) {
+    return s.size() == 1 || (s.size() == 2 && s[0].isHighSurrogate() && s[1].isLowSurrogate())
+               ? platform::CodePoints(s).front()
+               : char32_t{0};
+  };
+  std::array<char32_t, caracteresreconnus::kNombreDeSens> courants{};
+  for (int rang = 0; rang < caracteresreconnus::kNombreDeSens; ++rang) {
+    courants[static_cast<size_t>(rang)] = caractereSeul(app_.*(caracteresreconnus::sensDeRang(rang).courant));
+  }
+  const char32_t zero = caractereSeul(app_.cz);
+
+  // Walks the text once, a character (a code point) at a time; every character is looked up,
+  // also after a refusal, so that a later character of another table still records the
+  // mismatch.
+  const QString texte = textaarabiser;
+  const qsizetype taille = texte.size();
+  qsizetype i = 0;
+  qsizetype debut = 0;
+  while (i < taille) {
+    debut = i;
+    char32_t c = texte[i].unicode();
+    ++i;
+    if (QChar::isHighSurrogate(c) && i < taille && texte[i].isLowSurrogate()) {
+      c = QChar::surrogateToUcs4(texte[i - 1], texte[i]);
+      ++i;
+    }
+    const caracteresreconnus::Sens* sens = caracteresreconnus::sensDe(c);
+    if (sens != nullptr && fouimaisdemandee == 0 && c != courants[static_cast<size_t>(sens->rang)]) {
+      fouimaisdemandee = 1;
+    }
+    // A refused converter text ignores its numerals and shows its marker already: the rest
+    // needs only the look-up.
+    if (efcamauvais && app_.position == 2) continue;
+    // Past the fourteenth digit every numeral is ignored.
+    if (sature == 1 && (sens != nullptr || c == zero)) continue;
+    fpr.c = texte.mid(debut, i - debut);
+    if (sens != nullptr) {
       valeur = sens->code;
-      if (fpr.c != app_.*(sens->courant) && fouimaisdemandee == 0) fouimaisdemandee = 1;
       arrivage();
-    } else if (fpr.c == app_.cz) {
+    } else if (c == zero && zero != 0) {
       valeur = 0;
       arrivage();
     } else {
       refuse();
     }
   }
+  // The character taken in is the text's last, as if each had been.
+  if (taille > 0) fpr.c = texte.mid(debut);
   // A refused text never shows the note.
   if (fouimaisdemandee == 1 && fpr.EFcr->text() != kTexteRefuse) {
     fouimais::get().setVisible(true);
@@ -133,6 +159,8 @@ void ChinoisArabe::cachange() {
   // The text change raised by writing the trimmed text back: this run reads it.
   if (ecritureEnCours_) return;
   Fpr& fpr = Fpr::get();
+  // Every space and control character at either end goes in one pass; the field gets the
+  // trimmed text in a single write, whatever their number.
   const QString texte = fpr.EFca->text();
   qsizetype debut = 0;
   qsizetype fin = texte.size();

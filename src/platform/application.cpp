@@ -15,8 +15,26 @@
 namespace platform {
 
 namespace {
+
 Application* currentApplication = nullptr;
-}
+
+}  // namespace
+
+// Holds a closed window until Qt's deferred deletion, which waits until the event loop that ran
+// when the window closed gets control back: by then no handler of the window is running. A
+// window whose modal loop is still on the stack goes back to the application until it returns.
+class ClosedWindow : public QObject {
+ public:
+  ClosedWindow(Application& app, std::unique_ptr<Window> window, QObject* parent)
+      : QObject(parent), app_(app), window_(std::move(window)) {}
+  ~ClosedWindow() override {
+    if (window_ && window_->inModalLoop() && !app_.tearingDown_) app_.closed_.push_back(std::move(window_));
+  }
+
+ private:
+  Application& app_;
+  std::unique_ptr<Window> window_;
+};
 
 Application::Application(std::unique_ptr<Services> services)
     : services_(std::move(services)), context_(std::make_unique<QObject>()) {
@@ -25,7 +43,9 @@ Application::Application(std::unique_ptr<Services> services)
 
 Application::~Application() {
   // Ending the run raises no Close event.
+  tearingDown_ = true;
   focused_ = nullptr;
+  context_.reset();  // the closed windows waiting for deletion, while the menu bar still exists
   windows_.clear();
   closed_.clear();
   owned_.clear();
@@ -40,7 +60,9 @@ int Application::run() {
   startup();
   QTimer::singleShot(0, context_.get(), [this] { eventOpen(); });
   if (quitRequested_) return exitCode_;
+  running_ = true;
   const int code = QApplication::exec();
+  running_ = false;
   return quitRequested_ ? exitCode_ : code;
 }
 
@@ -52,13 +74,20 @@ void Application::start() {
 void Application::quit(int code) {
   quitRequested_ = true;
   exitCode_ = code;
-  QCoreApplication::exit(code);
+  // Only a running loop is told: Qt would make every later event loop of the process return at
+  // once (a caller that drives the loop itself, as the tests do, reads quitRequested()).
+  if (running_) QCoreApplication::exit(code);
 }
 
-void Application::setMenuBar(std::unique_ptr<MenuBar> bar) { menuBar_ = std::move(bar); }
+void Application::setMenuBar(std::unique_ptr<MenuBar> bar) {
+  menuBar_ = std::move(bar);
+  if (menuBar_) menuBar_->updateEnabled();
+}
 
 void Application::addMenuHandler(const QString& itemName, std::function<bool()> handler) {
   menuHandlers_.emplace_back(itemName, std::move(handler));
+  // Items with a handler are enabled, also for their keyboard shortcuts before a menu opens.
+  if (menuBar_) menuBar_->updateEnabled();
 }
 
 bool Application::hasMenuHandler(const QString& itemName) const {
@@ -130,6 +159,8 @@ void Application::moveFocus(Control* to) {
   if (to == focused_) return;
   Control* from = focused_;
   focused_ = to;
+  // The Edit menu's items follow the focused text field.
+  if (menuBar_) menuBar_->updateEnabled();
   if (from) from->focusLost();
   if (to && focused_ == to) to->focusGained();
 }
@@ -148,14 +179,22 @@ void Application::windowClosed(Window& window) {
   if (focused_ && &focused_->window() == &window) focused_ = nullptr;
   auto it = std::find_if(owned_.begin(), owned_.end(), [&](const auto& w) { return w.get() == &window; });
   if (it == owned_.end()) return;
-  closed_.push_back(std::move(*it));
+  std::unique_ptr<Window> closed = std::move(*it);
   owned_.erase(it);
-  // The window goes once the handler that closed it has returned.
-  QTimer::singleShot(0, context_.get(), [this] { deleteClosedWindows(); });
+  if (tearingDown_) return;
+  (new ClosedWindow(*this, std::move(closed), context_.get()))->deleteLater();
 }
 
 void Application::deleteClosedWindows() {
-  std::erase_if(closed_, [](const auto& window) { return !window->inModalLoop(); });
+  // Windows kept for their modal loop go the deferred way once the loop has returned.
+  for (auto it = closed_.begin(); it != closed_.end();) {
+    if ((*it)->inModalLoop()) {
+      ++it;
+      continue;
+    }
+    (new ClosedWindow(*this, std::move(*it), context_.get()))->deleteLater();
+    it = closed_.erase(it);
+  }
 }
 
 void MsgBox(const QString& text) { Application::current()->services().messageBox(text); }

@@ -39,6 +39,8 @@ class Application {
   // Ends the event loop; the other windows get no Close event.
   void quit(int code = 0);
   bool quitRequested() const { return quitRequested_; }
+  // The application is being destroyed: its windows go without events.
+  bool tearingDown() const { return tearingDown_; }
   int exitCode() const { return exitCode_; }
 
   // The menu bar that the application owns and the main window shows.
@@ -85,6 +87,7 @@ class Application {
 
   // Called by Window.
   void windowClosed(Window& window);
+  // Hands the closed windows whose modal loop has returned to deferred deletion.
   void deleteClosedWindows();
 
  protected:
@@ -101,7 +104,10 @@ class Application {
   std::vector<std::unique_ptr<Window>> closed_;
   std::vector<std::pair<QString, std::function<bool()>>> menuHandlers_;
   std::unique_ptr<Translations> translations_;
+  friend class ClosedWindow;
   bool quitRequested_ = false;
+  bool running_ = false;
+  bool tearingDown_ = false;
   int exitCode_ = 0;
   Control* focused_ = nullptr;
   std::unique_ptr<QObject> context_;

@@ -47,54 +47,62 @@ void Control::setWidget(QWidget* widget) {
   eventFilter_ = std::make_unique<ControlEventFilter>(*this);
   widget->installEventFilter(eventFilter_.get());
   if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->viewport()->installEventFilter(eventFilter_.get());
-  widget->setVisible(visible_);
+  // A child shows with its window; showing it before it has its bounds would make Qt size it
+  // to its contents first, which costs a font and a layout for every control.
+  const QWidget* parent = widget->parentWidget();
+  if (!visible_ || !parent || parent->isVisible()) widget->setVisible(visible_);
   widget->setEnabled(enabled_);
   setAcceptFocus(acceptFocus_);
 }
 
 void Control::setBounds(int left, int top, int width, int height) {
-  if (designWidth_ == 0 && designHeight_ == 0) {
-    designLeft_ = left;
-    designTop_ = top;
-    designWidth_ = width;
-    designHeight_ = height;
-  }
+  const int dx = left - left_;
+  const int dy = top - top_;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
+  // The controls inside move with it, so their window coordinates follow.
+  if (dx != 0 || dy != 0) shiftChildren(dx, dy);
   repositionInParent();
+}
+
+void Control::shiftChildren(int dx, int dy) {
+  for (const auto& control : window_.controls()) {
+    if (control->parent_ != this) continue;
+    control->left_ += dx;
+    control->top_ += dy;
+    control->shiftChildren(dx, dy);
+  }
 }
 
 void Control::repositionInParent() {
   if (!widget_) return;
   const int offsetX = parent_ ? parent_->left() : 0;
   const int offsetY = parent_ ? parent_->top() : 0;
-  widget_->setGeometry(left_ - offsetX, top_ - offsetY, width_, height_);
+  // A window shrunk below the design may leave a stretched control no room; it keeps its
+  // own size, so that it grows back with the window.
+  widget_->setGeometry(left_ - offsetX, top_ - offsetY, std::max(width_, 0), std::max(height_, 0));
 }
 
 void Control::windowResized(int dw, int dh) {
-  if (!lockRight_ && !lockBottom_) return;
-  int l = designLeft_, t = designTop_, w = designWidth_, h = designHeight_;
+  // Locked to both sides of a direction it stretches; locked to the far side alone it keeps its
+  // distance to that side. Each control follows the window's edges, also inside another one,
+  // so the window moves the widgets once every control has its new place.
   if (lockRight_) {
     if (lockLeft_) {
-      w += dw;
+      width_ += dw;
     } else {
-      l += dw;
+      left_ += dw;
     }
   }
   if (lockBottom_) {
     if (lockTop_) {
-      h += dh;
+      height_ += dh;
     } else {
-      t += dh;
+      top_ += dh;
     }
   }
-  left_ = l;
-  top_ = t;
-  width_ = w;
-  height_ = h;
-  repositionInParent();
 }
 
 void Control::setVisible(bool visible) {
@@ -187,6 +195,8 @@ void Control::mouseExited() {
 
 bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event) {
   (void)watched;
+  // While the application ends, what Qt does as the windows go reaches no handler.
+  if (control_.window().application().tearingDown()) return false;
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
@@ -303,6 +313,9 @@ void StaticText::applyAlignment() {
 
 TextWidget::TextWidget(EditField& field, QWidget* parent) : QPlainTextEdit(parent), field_(field) {
   setTabChangesFocus(true);
+  // Wrapping at word boundaries lays out a long run without a break (a pasted megabyte of
+  // digits) in quadratic time; the fields hold numerals, which need no word breaks.
+  setWordWrapMode(QTextOption::WrapAnywhere);
 }
 
 void TextWidget::inputMethodEvent(QInputMethodEvent* event) {

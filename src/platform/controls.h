@@ -78,6 +78,8 @@ class Control {
   bool mousePressed(int x, int y);
   void mouseEntered();
   void mouseExited();
+  // The window's content grew by (dw, dh): the locks move or stretch the control (its widget
+  // follows at the next repositionInParent).
   void windowResized(int dw, int dh);
   virtual void repositionInParent();
 
@@ -85,6 +87,7 @@ class Control {
   // Takes the Qt widget that realizes the control; it is placed inside the parent's widget.
   void setWidget(QWidget* widget);
   QWidget* parentWidget() const;
+  void shiftChildren(int dx, int dy);
   virtual void mouseHandlersChanged() {}
   bool hasMouseHandlers() const { return onMouseDown_ || onMouseEnter_ || onMouseExit_; }
 
@@ -96,7 +99,6 @@ class Control {
   QPointer<QWidget> widget_;
   std::unique_ptr<QObject> eventFilter_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-  int designLeft_ = 0, designTop_ = 0, designWidth_ = 0, designHeight_ = 0;
   bool visible_ = true;
   bool enabled_ = true;
   bool acceptFocus_ = true;

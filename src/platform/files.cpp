@@ -45,6 +45,9 @@ bool BinaryStream::close() {
   bool ok = !impl_->failed;
   if (impl_->saveFile) {
     if (impl_->saveFile->isOpen()) {
+      // The buffered bytes go out first: a write that fails there (a full disk) must not let
+      // the commit replace the old file with a part of the new one, which commit alone would.
+      ok = ok && impl_->saveFile->flush() && impl_->saveFile->error() == QFileDevice::NoError;
       if (ok) {
         ok = impl_->saveFile->commit();
       } else {

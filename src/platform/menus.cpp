@@ -8,6 +8,7 @@
 
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/window.h"
 
 namespace platform {
 
@@ -62,8 +63,19 @@ void MenuItem::setVisible(bool on) {
 bool MenuItem::enabled() const {
   if (parent_ == nullptr || isSeparator()) return true;
   Application* app = Application::current();
-  if (isEditCommand(name_)) return app && dynamic_cast<EditField*>(app->focusedControl()) != nullptr;
-  return app && app->hasMenuHandler(name_);
+  if (!app) return false;
+  if (isEditCommand(name_)) return dynamic_cast<EditField*>(app->focusedControl()) != nullptr;
+  if (app->hasMenuHandler(name_)) return true;
+  // A handler of the active window's own serves it too.
+  for (Window* window : app->liveWindows()) {
+    if (window->widget()->isActiveWindow() && window->hasMenuHandler(name_)) return true;
+  }
+  return false;
+}
+
+void MenuItem::updateEnabled() {
+  if (action_ && !isSeparator()) action_->setEnabled(enabled());
+  for (const auto& child : children_) child->updateEnabled();
 }
 
 void MenuItem::append(std::unique_ptr<MenuItem> item) {
@@ -71,6 +83,7 @@ void MenuItem::append(std::unique_ptr<MenuItem> item) {
   if (!menu_) {
     menu_ = std::make_unique<QMenu>();
     menu_->setTitle(text_);
+    menu_->menuAction()->setMenuRole(QAction::NoRole);
     QObject::connect(menu_.get(), &QMenu::aboutToShow, menu_.get(), [this] {
       for (const auto& child : children_) child->syncAction();
     });
@@ -110,7 +123,8 @@ void MenuItem::syncAction() {
   if (!action_) return;
   if (!isSeparator()) action_->setText(text_);
   action_->setVisible(visible_);
-  if (shortcutSet_ && !shortcut_.isEmpty()) action_->setShortcut(keySequence(shortcut_));
+  if (isSeparator()) return;
+  action_->setShortcut(shortcutSet_ && !shortcut_.isEmpty() ? keySequence(shortcut_) : QKeySequence());
   action_->setCheckable(checked_);
   action_->setChecked(checked_);
   action_->setEnabled(enabled());
@@ -133,6 +147,10 @@ MenuItem* MenuItem::lookup(const QString& name) {
 
 MenuBar::MenuBar() : bar_(std::make_unique<QMenuBar>()) {}
 
+void MenuBar::updateEnabled() {
+  for (const auto& menu : menus_) menu->updateEnabled();
+}
+
 MenuBar::~MenuBar() {
   menus_.clear();
   bar_.reset();
@@ -149,6 +167,7 @@ void MenuBar::append(std::unique_ptr<MenuItem> menu) {
 void MenuItem::realizeAsMenu(QMenuBar* into) {
   if (!menu_) {
     menu_ = std::make_unique<QMenu>();
+    menu_->menuAction()->setMenuRole(QAction::NoRole);
     QObject::connect(menu_.get(), &QMenu::aboutToShow, menu_.get(), [this] {
       for (const auto& child : children_) child->syncAction();
     });

@@ -52,6 +52,8 @@ class MenuItem {
 
   // What choosing it does, as a click in the menu would.
   void choose();
+  // Enables this item and those below it as their handlers and the focused field say.
+  void updateEnabled();
 
   QAction* action() const;
   QMenu* menu() const { return menu_.get(); }
@@ -88,6 +90,8 @@ class MenuBar {
   MenuItem* item(int i) const { return menus_.at(static_cast<size_t>(i)).get(); }
   MenuItem* child(const QString& name) const;
   MenuItem* lookup(const QString& name) const;
+  // Enables every item as its handlers and the focused field say (also done when a menu opens).
+  void updateEnabled();
 
   QMenuBar* widget() const;
 

@@ -1,25 +1,43 @@
 #include "platform/picture.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace platform {
 
 Picture Picture::load(const QString& path) {
   if (!QFileInfo(path).isFile()) return {};
-  QImage image(path);
-  if (image.isNull()) return {};
-  return fromImage(image);
+  // Pictures that may never be shown (the welcome pages of the other languages) cost no
+  // decoding at start-up.
+  QImageReader reader(path);
+  const QSize size = reader.size();
+  if (!reader.canRead() || !size.isValid()) return {};
+  Picture picture;
+  picture.data_ = std::make_shared<Data>();
+  picture.data_->pendingPath = path;
+  picture.data_->size = size;
+  return picture;
 }
 
 Picture Picture::fromImage(const QImage& image) {
   Picture picture;
   picture.data_ = std::make_shared<Data>();
   picture.data_->image = image;
+  picture.data_->size = image.size();
   return picture;
 }
 
-int Picture::width() const { return data_ ? data_->image.width() : 0; }
-int Picture::height() const { return data_ ? data_->image.height() : 0; }
+const QImage& Picture::image() const {
+  if (!data_->pendingPath.isEmpty()) {
+    // A file that fails to decode after a sound header draws as nothing.
+    data_->image = QImage(data_->pendingPath);
+    data_->pendingPath.clear();
+  }
+  return data_->image;
+}
+
+int Picture::width() const { return data_ ? data_->size.width() : 0; }
+int Picture::height() const { return data_ ? data_->size.height() : 0; }
 int Picture::transparent() const { return data_ ? data_->transparent : 0; }
 
 void Picture::setTransparent(int value) {
@@ -28,9 +46,9 @@ void Picture::setTransparent(int value) {
 
 QImage Picture::rendered() const {
   if (!data_) return {};
-  if (data_->transparent != 1) return data_->image;
+  if (data_->transparent != 1) return image();
   if (data_->renderedFor != data_->transparent) {
-    QImage image = data_->image.convertToFormat(QImage::Format_ARGB32);
+    QImage image = this->image().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
       for (int x = 0; x < image.width(); ++x) {

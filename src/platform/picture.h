@@ -9,7 +9,8 @@ namespace platform {
 class Picture {
  public:
   Picture() = default;
-  // Loads a picture file; a null picture when the file is missing or unreadable.
+  // Loads a picture file; a null picture when the file is missing or is no picture. Only the
+  // header is read here: the pixels are decoded when the picture is first drawn.
   static Picture load(const QString& path);
   static Picture fromImage(const QImage& image);
 
@@ -27,11 +28,15 @@ class Picture {
 
  private:
   struct Data {
+    // The file whose pixels are still to be decoded, or empty once they are.
+    QString pendingPath;
+    QSize size;
     QImage image;
     int transparent = 0;
     mutable QImage renderedCache;
     mutable int renderedFor = -1;
   };
+  const QImage& image() const;
   std::shared_ptr<Data> data_;
 };
 

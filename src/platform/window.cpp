@@ -148,10 +148,10 @@ void Window::setHeight(int height) { setSize(width_, height); }
 void Window::setSize(int width, int height) {
   width_ = width;
   height_ = height;
-  if (designWidth_ < 0) {
-    designWidth_ = width;
-    designHeight_ = height;
-  }
+  // In a resizable window a size set by code moves the locked controls as the user's would.
+  if (resizable_ && laidOutWidth_ >= 0) moveLockedControls(width - laidOutWidth_, height - laidOutHeight_);
+  laidOutWidth_ = width;
+  laidOutHeight_ = height;
   applySize();
 }
 
@@ -255,6 +255,13 @@ Control* Window::findControl(const QString& name, int index) const {
 
 void Window::addMenuHandler(const QString& itemName, std::function<bool()> handler) {
   menuHandlers_.emplace_back(itemName, std::move(handler));
+  if (MenuBar* bar = application_->menuBar()) bar->updateEnabled();
+}
+
+bool Window::hasMenuHandler(const QString& itemName) const {
+  return std::any_of(menuHandlers_.begin(), menuHandlers_.end(), [&](const auto& entry) {
+    return entry.first.compare(itemName, Qt::CaseInsensitive) == 0;
+  });
 }
 
 bool Window::handleMenuItem(const QString& itemName) {
@@ -284,16 +291,25 @@ void Window::open() {
 void Window::handleCloseRequest() { close(); }
 
 void Window::handleActivate() {
-  if (!closed_) eventActivate();
+  if (closed_ || application_->tearingDown()) return;
+  // The active window's own menu handlers enable their items.
+  if (MenuBar* bar = application_->menuBar()) bar->updateEnabled();
+  eventActivate();
 }
 
 void Window::handleResize() {
-  if (!resizable_) return;
-  const int dw = content_->width() - designWidth_;
-  const int dh = content_->height() - designHeight_;
-  width_ = content_->width();
-  height_ = content_->height();
+  if (!resizable_ || laidOutWidth_ < 0) return;
+  const int dw = content_->width() - laidOutWidth_;
+  const int dh = content_->height() - laidOutHeight_;
+  width_ = laidOutWidth_ = content_->width();
+  height_ = laidOutHeight_ = content_->height();
+  moveLockedControls(dw, dh);
+}
+
+void Window::moveLockedControls(int dw, int dh) {
+  if (dw == 0 && dh == 0) return;
   for (const auto& control : controls_) control->windowResized(dw, dh);
+  for (const auto& control : controls_) control->repositionInParent();
 }
 
 void Window::handleReturnKey() {

@@ -97,6 +97,7 @@ class Window {
   void addMenuHandler(const QString& itemName, std::function<bool()> handler);
   // Runs this window's handler for the item name, if it has one; returns whether it handled it.
   bool handleMenuItem(const QString& itemName);
+  bool hasMenuHandler(const QString& itemName) const;
 
   // The button that Return presses.
   PushButton* defaultButton() const;
@@ -130,6 +131,7 @@ class Window {
  private:
   void applyFlags();
   void applySize();
+  void moveLockedControls(int dw, int dh);
 
   QString className_;
   Application* application_;
@@ -144,8 +146,9 @@ class Window {
   bool visibleAtCreation_ = true;
   int width_ = 300;
   int height_ = 300;
-  int designWidth_ = -1;
-  int designHeight_ = -1;
+  // The content size that the controls' places were last worked out for.
+  int laidOutWidth_ = -1;
+  int laidOutHeight_ = -1;
   int minWidth_ = 64;
   int minHeight_ = 64;
   int maxWidth_ = 32000;

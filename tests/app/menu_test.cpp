@@ -40,11 +40,12 @@ const std::vector<Row>& rows() {
       {"caracteresMenu", "caracteresChinoissimplifié", Kind::Item, "Simplified chinese", "Chinois simplifié", "", true},
       {"caracteresMenu", "caracteresChinoistraditionnel", Kind::Item, "Traditional chinese", "Chinois traditionnel", "",
        true},
-      {"caracteresMenu", "caracteresChinoissimplifié1", Kind::Item, "Simplified chinese", "Chinois simplifié", "", true},
+      {"caracteresMenu", "caracteresChinoissimplifié1", Kind::Item, "Simplified chinese", "Chinois simplifié", "",
+       true},
       {"caracteresMenu", "UntitledSeparator0", Kind::Item, "-", "-", nullptr, true},
       {"caracteresMenu", "caracteresnotationsusuelle", Kind::Item, "Usual characters", "Caractères usuels", "", true},
-      {"caracteresMenu", "caracteresnotationfinanciere", Kind::Item, "Financial characters", "Caractères financiers", "",
-       true},
+      {"caracteresMenu", "caracteresnotationfinanciere", Kind::Item, "Financial characters", "Caractères financiers",
+       "", true},
       {"", "aidemenu", Kind::Item, "Help", "Aide", "", true},
       {"aidemenu", "aideaideacalcimandarix", Kind::Item, "Calcimandarix help", "Aide de Calcimandarix", "", true},
       {"aidemenu", "aideregles", Kind::Item, "Rules of writing", "Règles d'écriture", "", true},
@@ -176,7 +177,8 @@ TEST_F(MenuTest, EveryItemWithAHandlerIsEnabledWhenItsMenuOpens) {
     if (!*row.parent || row.shortcut == nullptr || QByteArray(row.parent) == "EditMen") continue;
     platform::MenuItem* item = menuItem(QString::fromUtf8(row.name));
     emit item->parent()->menu()->aboutToShow();
-    EXPECT_TRUE(item->action()->isEnabled()) << row.name;
+    // The simplified item that the language leaves hidden cannot be chosen at all.
+    EXPECT_EQ(item->action()->isEnabled(), item->visible()) << row.name;
   }
 }
 

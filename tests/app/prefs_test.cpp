@@ -171,9 +171,9 @@ TEST_F(SavePrefsTest, AnUnwritableFolderKeepsTheOldFile) {
 
 // No byte can be written (as on a full disk): the old file stays as it was.
 TEST_F(SavePrefsTest, AFailedWriteKeepsTheOldFile) {
-  writePrefs(QByteArray("\1\0\1\0", 4));
+  writePrefs(QByteArray("\0\0\1\0", 4));
   start();
-  setFlags(false, true, false, true);
+  setFlags(true, true, false, true);
   rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -183,7 +183,7 @@ TEST_F(SavePrefsTest, AFailedWriteKeepsTheOldFile) {
   application().sauverpref();
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
-  EXPECT_EQ(readPrefs(), QByteArray("\1\0\1\0", 4));
+  EXPECT_EQ(readPrefs(), QByteArray("\0\0\1\0", 4));
   EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Calcimandarix prefs")});
   EXPECT_TRUE(services().messages.isEmpty());
 }

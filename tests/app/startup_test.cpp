@@ -271,7 +271,9 @@ TEST_P(StartPreferencesTest, ChoosesTheFlagsTheWelcomeWindowTheTableAndItsCheckM
   EXPECT_EQ(caracteresnotationfinanciere()->checked(), !usual);
 
   // A folder in the file's place is left as it is, also by the welcome window's saving.
-  if (c.file == folderItem) EXPECT_TRUE(QFileInfo(prefsPath()).isDir());
+  if (c.file == folderItem) {
+    EXPECT_TRUE(QFileInfo(prefsPath()).isDir());
+  }
 }
 
 using T = Table;

@@ -28,7 +28,8 @@ class PaperTapeTest : public CalculatorFixture {
 TEST_F(PaperTapeTest, ACalculationBecomesFinishedBlackLinesFollowedByAnEmptyGreyLine) {
   ouvrirBande();
   frappe(QStringLiteral("十二加三="));
-  const QString fini = lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三"), a().ce, QStringLiteral("十五")});
+  const QString fini =
+      lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三"), a().ce, QStringLiteral("十五")});
   EXPECT_EQ(bande().textebandedefinitif, fini);
   EXPECT_EQ(bande().textebande, fini + sep() + sep());
   EXPECT_EQ(bande().textebandeprovisoir, sep());
@@ -49,9 +50,8 @@ TEST_F(PaperTapeTest, TheGreyLinesAreTheCalculationInProgress) {
 TEST_F(PaperTapeTest, AnOperatorAfterEqualsRunsOnFromTheResultLine) {
   ouvrirBande();
   frappe(QStringLiteral("十二加三=减"));
-  const QString premier =
-      QStringLiteral("十二") + sep() + a().cplus + sep() + QStringLiteral("三") + sep() + a().ce + sep() +
-      QStringLiteral("十五");
+  const QString premier = QStringLiteral("十二") + sep() + a().cplus + sep() + QStringLiteral("三") + sep() + a().ce +
+                          sep() + QStringLiteral("十五");
   EXPECT_EQ(bande().textebandedefinitif, premier);
   EXPECT_EQ(bande().textebande, premier + sep() + lignes({a().cmoins, QString()}));
 
@@ -65,7 +65,8 @@ TEST_F(PaperTapeTest, AnOperatorAfterEqualsRunsOnFromTheResultLine) {
 TEST_F(PaperTapeTest, ANewNumberAfterEqualsLeavesOneEmptyLineAfterTheResult) {
   ouvrirBande();
   frappe(QStringLiteral("十二加三=四"));
-  const QString fini = lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三"), a().ce, QStringLiteral("十五")});
+  const QString fini =
+      lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三"), a().ce, QStringLiteral("十五")});
   EXPECT_EQ(bande().textebande, fini + sep() + lignes({QStringLiteral("四")}));
   expectChamp(fini + sep() + lignes({QStringLiteral("四")}), platform::Len(fini));
 }
@@ -84,9 +85,8 @@ TEST_F(PaperTapeTest, WhileTheWindowIsClosedOnlyTheTextsChangeAndOpeningShowsThe
   EXPECT_EQ(fenetre(), nullptr);
   const QString texte = bande().textebande;
   ouvrirBande();
-  const QString fini =
-      QStringLiteral("十二") + sep() + a().cplus + sep() + QStringLiteral("三") + sep() + a().ce + sep() +
-      QStringLiteral("十五");
+  const QString fini = QStringLiteral("十二") + sep() + a().cplus + sep() + QStringLiteral("三") + sep() + a().ce +
+                       sep() + QStringLiteral("十五");
   expectChamp(texte, platform::Len(fini));
   EXPECT_EQ(texte, fini + sep() + lignes({a().cmoins, QStringLiteral("二")}));
 
@@ -147,8 +147,8 @@ TEST_F(PaperTapeTest, ClearingWhileAFirstOperandIsEnteredKeepsItBehindTheMark) {
   EXPECT_EQ(bande().textebande,
             lignes({QStringLiteral("..."), a().cplus, QStringLiteral("十"), a().cmoins, QString()}));
   frappe(QStringLiteral("二="));
-  const QString fini = lignes({QStringLiteral("..."), a().cplus, QStringLiteral("十"), a().cmoins,
-                               QStringLiteral("二"), a().ce, QStringLiteral("二十")});
+  const QString fini = lignes({QStringLiteral("..."), a().cplus, QStringLiteral("十"), a().cmoins, QStringLiteral("二"),
+                               a().ce, QStringLiteral("二十")});
   EXPECT_EQ(bande().textebandedefinitif, fini);
   EXPECT_EQ(bande().points, QString());
   expectChamp(fini + sep() + sep(), platform::Len(fini));
@@ -171,8 +171,8 @@ TEST_F(PaperTapeTest, DeletingAnOperandAfterClearingBringsThePendingOperatorBack
   EXPECT_EQ(bande().textebande, lignes({QStringLiteral("..."), a().cplus, QString()}));
   EXPECT_FALSE(bande().attenteop);
   frappe(QStringLiteral("四="));
-  EXPECT_EQ(bande().textebandedefinitif, lignes({QStringLiteral("..."), a().cplus, QStringLiteral("四"), a().ce,
-                                                 QStringLiteral("十六")}));
+  EXPECT_EQ(bande().textebandedefinitif,
+            lignes({QStringLiteral("..."), a().cplus, QStringLiteral("四"), a().ce, QStringLiteral("十六")}));
 }
 
 TEST_F(PaperTapeTest, DeletingAnOperandToNothingLeavesTheFinishedTapeWhole) {

@@ -162,12 +162,11 @@ TEST_P(AboutBoxLinksTest, AClickHandsTheAddressToTheSystemAndTheLabelStaysBlueUn
   EXPECT_EQ(label->mousePressed(0, 0), false) << "the click goes on";
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, AboutBoxLinksTest,
-                         ::testing::Values(Link{&fapropos::StaticText4, &fapropos::StaticText5,
-                                                "mailto:support@example.org"},
-                                           Link{&fapropos::StaticText5, &fapropos::StaticText4,
-                                                "https://www.example.org/calcimandarix"}),
-                         [](const auto& info) { return info.index == 0 ? "Mail" : "WebSite"; });
+INSTANTIATE_TEST_SUITE_P(
+    Links, AboutBoxLinksTest,
+    ::testing::Values(Link{&fapropos::StaticText4, &fapropos::StaticText5, "mailto:support@example.org"},
+                      Link{&fapropos::StaticText5, &fapropos::StaticText4, "https://www.example.org/calcimandarix"}),
+    [](const auto& info) { return info.index == 0 ? "Mail" : "WebSite"; });
 
 TEST_F(AboutBoxTest, ClosingEndsTheBoxAndTheNextOneStartsPlain) {
   start();

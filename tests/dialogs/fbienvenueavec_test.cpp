@@ -107,19 +107,18 @@ TEST_P(WelcomeAtFirstStart, ShowsTheDressedWindowFirstThenTheDefaultTable) {
   EXPECT_EQ(readPrefs(), prefsBytes(true, true, c.simplified, true));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, WelcomeAtFirstStart,
-    ::testing::Values(LanguageCase{"en", &Pictures::ImageEN, true, false, "万", true},
-                      LanguageCase{"fr", &Pictures::ImageFR, true, false, "万", true},
-                      LanguageCase{"zh-CN", &Pictures::ImageSIMP, false, true, "万", true},
-                      LanguageCase{"zh-TW", &Pictures::ImageTRAD, false, true, "萬", false},
-                      // No interface language of the four: no picture and no captions.
-                      LanguageCase{"", nullptr, false, false, "万", true}),
-    [](const auto& info) {
-      std::string name = info.param.language[0] ? info.param.language : "none";
-      std::erase(name, '-');
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Languages, WelcomeAtFirstStart,
+                         ::testing::Values(LanguageCase{"en", &Pictures::ImageEN, true, false, "万", true},
+                                           LanguageCase{"fr", &Pictures::ImageFR, true, false, "万", true},
+                                           LanguageCase{"zh-CN", &Pictures::ImageSIMP, false, true, "万", true},
+                                           LanguageCase{"zh-TW", &Pictures::ImageTRAD, false, true, "萬", false},
+                                           // No interface language of the four: no picture and no captions.
+                                           LanguageCase{"", nullptr, false, false, "万", true}),
+                         [](const auto& info) {
+                           std::string name = info.param.language[0] ? info.param.language : "none";
+                           std::erase(name, '-');
+                           return name;
+                         });
 
 // ---- Closing ----
 
@@ -227,8 +226,8 @@ TEST_F(WelcomeTest, ClicksGoThroughThePictureToTheButtonsAndTheBox) {
   onNextModalAtStart([&](platform::Window& w) {
     Fbienvenueavec& welcome = asWelcome(w);
     // The picture lies above them all, yet Qt finds the controls under the mouse.
-    for (platform::Control* control : std::initializer_list<platform::Control*>{
-             welcome.PushButton1, welcome.PushButton2, welcome.CheckBox1}) {
+    for (platform::Control* control :
+         std::initializer_list<platform::Control*>{welcome.PushButton1, welcome.PushButton2, welcome.CheckBox1}) {
       EXPECT_EQ(w.content()->childAt(middleOf(control)), control->widget()) << control->name().toStdString();
     }
     clickAt(w, boxOf(welcome.CheckBox1));

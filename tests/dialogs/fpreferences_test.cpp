@@ -186,14 +186,14 @@ TEST_P(PreferencesClick, KeepsTheChoiceInTheFlagsAtOnceAndAfterTheCloseBox) {
 
 INSTANTIATE_TEST_SUITE_P(
     Radios, PreferencesClick,
-    ::testing::Values(
-        ClickCase{"RBafficherbienvenue", prefsBytes(false, false, true, true), &App::preflueafficherbienvenue, true},
-        ClickCase{"RBnepasafficherbienvenue", prefsBytes(true, false, true, true), &App::preflueafficherbienvenue,
-                  false},
-        ClickCase{"RBsimplifie", prefsBytes(false, false, false, true), &App::prefluesimplifie, true},
-        ClickCase{"RBtraditionnel", prefsBytes(false, false, true, true), &App::prefluesimplifie, false},
-        ClickCase{"RBusuelle", prefsBytes(false, false, true, false), &App::preflueusuelle, true},
-        ClickCase{"RBfinanciere", prefsBytes(false, false, true, true), &App::preflueusuelle, false}),
+    ::testing::Values(ClickCase{"RBafficherbienvenue", prefsBytes(false, false, true, true),
+                                &App::preflueafficherbienvenue, true},
+                      ClickCase{"RBnepasafficherbienvenue", prefsBytes(true, false, true, true),
+                                &App::preflueafficherbienvenue, false},
+                      ClickCase{"RBsimplifie", prefsBytes(false, false, false, true), &App::prefluesimplifie, true},
+                      ClickCase{"RBtraditionnel", prefsBytes(false, false, true, true), &App::prefluesimplifie, false},
+                      ClickCase{"RBusuelle", prefsBytes(false, false, true, false), &App::preflueusuelle, true},
+                      ClickCase{"RBfinanciere", prefsBytes(false, false, true, true), &App::preflueusuelle, false}),
     [](const auto& info) { return std::string(info.param.radio); });
 
 TEST_F(PreferencesTest, TheGreyedCharacterChoiceCannotBeClicked) {
@@ -244,8 +244,8 @@ TEST_P(PreferencesDefault, TickingPutsTheLanguageDefaultAndUntickingFreesTheChoi
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, PreferencesDefault,
-                         ::testing::Values(DefaultCase{"en", true}, DefaultCase{"fr", true},
-                                           DefaultCase{"zh-CN", true}, DefaultCase{"zh-TW", false}),
+                         ::testing::Values(DefaultCase{"en", true}, DefaultCase{"fr", true}, DefaultCase{"zh-CN", true},
+                                           DefaultCase{"zh-TW", false}),
                          [](const auto& info) {
                            std::string name = info.param.language;
                            std::erase(name, '-');
@@ -290,16 +290,20 @@ INSTANTIATE_TEST_SUITE_P(
     Choices, PreferencesOk,
     ::testing::Values(
         OkCase{"NothingChanged", prefsBytes(true, false, false, true), {}, prefsBytes(true, false, false, true)},
-        OkCase{"DoNotShow", prefsBytes(true, true, true, true), {"RBnepasafficherbienvenue"},
+        OkCase{"DoNotShow",
+               prefsBytes(true, true, true, true),
+               {"RBnepasafficherbienvenue"},
                prefsBytes(false, true, true, true)},
         OkCase{"TraditionalFinancialNoWelcome",
                prefsBytes(true, true, true, true),
                {"CBdefaut", "RBtraditionnel", "RBfinanciere", "RBnepasafficherbienvenue"},
                prefsBytes(false, false, false, false)},
         // With "Default" ticked the greyed buttons are stored too: the defaults they show.
-        OkCase{"DefaultTicked", prefsBytes(false, false, false, false), {"CBdefaut"},
-               prefsBytes(false, true, true, true)},
-        OkCase{"ShowWelcomeAgain", prefsBytes(false, false, true, false), {"RBafficherbienvenue"},
+        OkCase{
+            "DefaultTicked", prefsBytes(false, false, false, false), {"CBdefaut"}, prefsBytes(false, true, true, true)},
+        OkCase{"ShowWelcomeAgain",
+               prefsBytes(false, false, true, false),
+               {"RBafficherbienvenue"},
                prefsBytes(true, false, true, false)}),
     [](const auto& info) { return std::string(info.param.name); });
 

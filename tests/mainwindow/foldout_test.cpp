@@ -184,8 +184,9 @@ TEST_P(FoldWhileAFieldHasTheInput, GivesTheInputBackToTheCalculatorWithNoFocusLe
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, FoldWhileAFieldHasTheInput,
-                         ::testing::Values(FieldFoldCase{"EFca", 2, Way::Triangle}, FieldFoldCase{"EFcr", 3, Way::Triangle},
-                                           FieldFoldCase{"EFca", 2, Way::Menu}, FieldFoldCase{"EFcr", 3, Way::Menu}),
+                         ::testing::Values(FieldFoldCase{"EFca", 2, Way::Triangle},
+                                           FieldFoldCase{"EFcr", 3, Way::Triangle}, FieldFoldCase{"EFca", 2, Way::Menu},
+                                           FieldFoldCase{"EFcr", 3, Way::Menu}),
                          [](const auto& info) {
                            return std::string(info.param.field) + "By" + wayName(info.param.way);
                          });

@@ -5,17 +5,18 @@
 
 #include "numerals/fouimais.h"
 #include "platform/application.h"
+#include "platform/text.h"
 
 namespace {
 
 const std::map<QChar, const char*>& keyOfCaption() {
   static const std::map<QChar, const char*> keys = {
-      {QChar(u'零'), "BBz"},   {QChar(u'一'), "BB1"},   {QChar(u'二'), "BB2"},    {QChar(u'三'), "BB3"},
-      {QChar(u'四'), "BB4"},   {QChar(u'五'), "BB5"},   {QChar(u'六'), "BB6"},    {QChar(u'七'), "BB7"},
-      {QChar(u'八'), "BB8"},   {QChar(u'九'), "BB9"},   {QChar(u'十'), "BB10"},   {QChar(u'百'), "BB100"},
-      {QChar(u'千'), "BB1000"}, {QChar(u'万'), "BB104"}, {QChar(u'亿'), "BB108"},  {QChar(u'负'), "BBn"},
-      {QChar(u'点'), "BBp"},   {QChar(u'加'), "BBad"},  {QChar(u'减'), "BBsous"}, {QChar(u'乘'), "BBmu"},
-      {QChar(u'除'), "BBdiv"}, {QChar(u'='), "BBe"},    {QChar(u'◁'), "BevelButton1"}, {QChar(u'C'), "BevelButton2"},
+      {QChar(u'零'), "BBz"},    {QChar(u'一'), "BB1"},   {QChar(u'二'), "BB2"},         {QChar(u'三'), "BB3"},
+      {QChar(u'四'), "BB4"},    {QChar(u'五'), "BB5"},   {QChar(u'六'), "BB6"},         {QChar(u'七'), "BB7"},
+      {QChar(u'八'), "BB8"},    {QChar(u'九'), "BB9"},   {QChar(u'十'), "BB10"},        {QChar(u'百'), "BB100"},
+      {QChar(u'千'), "BB1000"}, {QChar(u'万'), "BB104"}, {QChar(u'亿'), "BB108"},       {QChar(u'负'), "BBn"},
+      {QChar(u'点'), "BBp"},    {QChar(u'加'), "BBad"},  {QChar(u'减'), "BBsous"},      {QChar(u'乘'), "BBmu"},
+      {QChar(u'除'), "BBdiv"},  {QChar(u'='), "BBe"},    {QChar(u'◁'), "BevelButton1"}, {QChar(u'C'), "BevelButton2"},
   };
   return keys;
 }
@@ -43,9 +44,22 @@ QString KeysFixture::historySteps() {
   return steps;
 }
 
+void KeysFixture::typeKeys(const QString& name, const QString& text) {
+  QWidget* widget = field(name).widget();
+  for (char32_t cp : platform::CodePoints(text)) {
+    const QString one = QString::fromUcs4(&cp, 1);
+    if (cp < 0x80) {
+      QTest::keyClicks(widget, one);
+    } else {
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, one, Qt::NoModifier);
+    }
+  }
+  processEvents();
+}
+
 void KeysFixture::typeInto(const QString& name, const QString& text) {
   click(name);
-  type(text, name);
+  typeKeys(name, text);
 }
 
 void KeysFixture::keyInto(const QString& name, Qt::Key key, Qt::KeyboardModifiers modifiers) {

@@ -17,6 +17,9 @@ class KeysFixture : public AppFixture {
   QString finishedTape();
   // The history steps before the current one, each followed by "|".
   QString historySteps();
+  // Key presses typed into a field, one a character; characters beyond ASCII arrive as key
+  // events that carry their text, as a keyboard layout for them sends.
+  void typeKeys(const QString& field, const QString& text);
   // A click into a field, then key presses typed into it.
   void typeInto(const QString& field, const QString& text);
   // A key press into a field (Home, End, Shift+End …).

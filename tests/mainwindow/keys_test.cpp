@@ -18,12 +18,12 @@ struct InputKey {
 };
 
 const std::vector<InputKey> inputKeys = {
-    {"BBz", u"零", true, false},    {"BB1", u"一", true, false},     {"BB2", u"二", true, false},
-    {"BB3", u"三", true, false},    {"BB4", u"四", true, false},     {"BB5", u"五", true, false},
-    {"BB6", u"六", true, false},    {"BB7", u"七", true, false},     {"BB8", u"八", true, false},
-    {"BB9", u"九", true, false},    {"BB10", u"十", true, false},    {"BBn", u"负", true, false},
-    {"BBp", u"点", true, false},    {"BB100", u"百", false, true},   {"BB1000", u"千", false, true},
-    {"BB104", u"万", false, true},  {"BB108", u"亿", false, true},
+    {"BBz", u"零", true, false},   {"BB1", u"一", true, false},   {"BB2", u"二", true, false},
+    {"BB3", u"三", true, false},   {"BB4", u"四", true, false},   {"BB5", u"五", true, false},
+    {"BB6", u"六", true, false},   {"BB7", u"七", true, false},   {"BB8", u"八", true, false},
+    {"BB9", u"九", true, false},   {"BB10", u"十", true, false},  {"BBn", u"负", true, false},
+    {"BBp", u"点", true, false},   {"BB100", u"百", false, true}, {"BB1000", u"千", false, true},
+    {"BB104", u"万", false, true}, {"BB108", u"亿", false, true},
 };
 
 TEST_F(KeypadKeysTest, EveryInputKeyRecordsItsCharacterAndSendsItToTheDisplay) {

@@ -46,8 +46,8 @@ const std::vector<KeyCase> kKeyCases = {
     // After 13 decimals of 三点, nothing more is taken, and nothing is said.
     {"三点一二三四五六七八九一二三四五点万", "三点一二三四五六七八九一二三四", "3.1234567891234", false, 0},
     {"零点一二三四五六七八九一二三四五六", "零点一二三四五六七八九一二三四五", "0.12345678912345", false, 0},
-    {"九千九百九十九亿九千九百九十九万九千九百九十九点九九九",
-     "九千九百九十九亿九千九百九十九万九千九百九十九点九九", "999999999999.99", false, 0},
+    {"九千九百九十九亿九千九百九十九万九千九百九十九点九九九", "九千九百九十九亿九千九百九十九万九千九百九十九点九九",
+     "999999999999.99", false, 0},
 };
 
 class CalculatorReading : public ReaderFixture, public ::testing::WithParamInterface<Table> {};
@@ -127,12 +127,8 @@ TEST_F(CalculatorReaderTest, GivesEachRefusedCharacterOfATextItsOwnMessage) {
     const char* echo;  // nullptr: the echo is left as it was
     int refusals;
   } cases[] = {
-      {"三x五", "三", "3", 2},
-      {"三 百", "三百", "300", 1},
-      {"一十十", "一", "1", 2},
-      {"??", "", nullptr, 2},
-      {"壹佰", "壹佰", "100", 0},
-      {"", "", "", 0},
+      {"三x五", "三", "3", 2}, {"三 百", "三百", "300", 1}, {"一十十", "一", "1", 2},
+      {"??", "", nullptr, 2},  {"壹佰", "壹佰", "100", 0},  {"", "", "", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

@@ -262,7 +262,7 @@ TEST_F(ConverterFieldTest, ReadsAtEveryKeystroke) {
     const char* arabic;
     bool italic;
   } steps[] = {
-      {"三", "3", false},   {"亿", "300000000", false}, {"五", "350000000", true},
+      {"三", "3", false},        {"亿", "300000000", false}, {"五", "350000000", true},
       {"千", "350000000", true}, {"万", "350000000", false},
   };
   for (const auto& step : steps) {

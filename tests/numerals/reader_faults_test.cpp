@@ -21,7 +21,7 @@ TEST_F(ReaderSoundnessTest, ReadsTheStandardWritingOfZerosInsideTheWanGroupAfter
       {"一亿一千零五万", "110050000"},
       {"一亿一千零五万零五", "110050005"},
       {"九千九百九十九亿九千零九万九千零九", "999990099009"},
-      {"三亿二百零一万", "302010000"},
+      {"三亿二千零一万", "320010000"},
       {"五亿六千零一十万", "560100000"},
   };
   for (const auto& c : cases) {
@@ -29,8 +29,8 @@ TEST_F(ReaderSoundnessTest, ReadsTheStandardWritingOfZerosInsideTheWanGroupAfter
     convert(QString::fromUtf8(c.text));
     EXPECT_EQ(arabicField(), QString::fromUtf8(c.arabic));
     EXPECT_FALSE(arabicItalic());
-    press(QStringLiteral("BevelButton2"));
     click(QStringLiteral("Canvas4"));
+    press(QStringLiteral("BevelButton2"));
     services().messages.clear();
     keyIn(QString::fromUtf8(c.text));
     EXPECT_EQ(echoText(), QString::fromUtf8(c.arabic));
@@ -112,14 +112,22 @@ TEST_F(ReaderSoundnessTest, StartsANewNumberUprightOnTheDisplay) {
 TEST_F(ReaderSoundnessTest, KeepsTheFocusInTheChineseFieldWhileReading) {
   startWith(Table::SimplifiedUsual);
   click(QStringLiteral("EFca"));
-  for (const char* key : {"三", "亿", "五", "万", "点", "五"}) {
+  for (const char* key : {"三", "亿", "零", "五", "万", "点", "五"}) {
     SCOPED_TRACE(key);
     typeCharacters(QString::fromUtf8(key));
     EXPECT_TRUE(fpr().EFca->hasFocus());
     ASSERT_EQ(QApplication::focusWidget(), fpr().EFca->widget());
   }
-  EXPECT_EQ(chineseField(), QStringLiteral("三亿五万点五"));
-  EXPECT_EQ(arabicField(), QStringLiteral("350000000.5"));
+  EXPECT_EQ(chineseField(), QStringLiteral("三亿零五万点五"));
+  EXPECT_EQ(arabicField(), QStringLiteral("300050000.5"));
+  // 万 right after a digit asks for the echo's state too.
+  fpr().EFca->setText(QString());
+  for (const char* key : {"三", "万", "五"}) {
+    SCOPED_TRACE(key);
+    typeCharacters(QString::fromUtf8(key));
+    ASSERT_EQ(QApplication::focusWidget(), fpr().EFca->widget());
+  }
+  EXPECT_EQ(arabicField(), QStringLiteral("35000"));
 }
 
 // The minus, 亿 and 零 are recognised in any table where the reader compares them; only the
@@ -129,9 +137,17 @@ TEST_F(ReaderSoundnessTest, ReadsMinusAndYiOfAnyTableAlike) {
     const char* text;
     const char* arabic;
   } cases[] = {
-      {"负零", "-0"},       {"負零", "-0"},       {"负零点五", "-0.5"}, {"負零点五", "-0.5"},
-      {"负", "-"},          {"負", "-"},          {"三亿零五千万", "????????"}, {"三億零五千万", "????????"},
-      {"三億零五千萬", "????????"}, {"三亿零五千萬", "????????"}, {"三億零五百萬", "305000000"},
+      {"负零", "-0"},
+      {"負零", "-0"},
+      {"负零点五", "-0.5"},
+      {"負零点五", "-0.5"},
+      {"负", "-"},
+      {"負", "-"},
+      {"三亿零五千万", "????????"},
+      {"三億零五千万", "????????"},
+      {"三億零五千萬", "????????"},
+      {"三亿零五千萬", "????????"},
+      {"三億零五百萬", "305000000"},
   };
   for (Table table : kAllTables) {
     startWith(table);

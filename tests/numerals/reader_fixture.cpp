@@ -1,7 +1,7 @@
 #include "numerals/reader_fixture.h"
 
-#include <QByteArray>
 #include <QApplication>
+#include <QByteArray>
 #include <QHash>
 #include <QKeyEvent>
 
@@ -31,10 +31,14 @@ TableCharacters make(const char* digits, const char* powers, const char* minus, 
 
 const char* tableName(Table table) {
   switch (table) {
-    case Table::SimplifiedUsual: return "SimplifiedUsual";
-    case Table::TraditionalUsual: return "TraditionalUsual";
-    case Table::SimplifiedFinancial: return "SimplifiedFinancial";
-    case Table::TraditionalFinancial: return "TraditionalFinancial";
+    case Table::SimplifiedUsual:
+      return "SimplifiedUsual";
+    case Table::TraditionalUsual:
+      return "TraditionalUsual";
+    case Table::SimplifiedFinancial:
+      return "SimplifiedFinancial";
+    case Table::TraditionalFinancial:
+      return "TraditionalFinancial";
   }
   return "";
 }
@@ -45,10 +49,14 @@ const TableCharacters& charactersOf(Table table) {
   static const TableCharacters simplifiedFinancial = make("零壹贰叁肆伍陆柒捌玖", "拾佰仟万亿", "负", "点");
   static const TableCharacters traditionalFinancial = make("零壹貳參肆伍陸柒捌玖", "拾佰仟萬億", "負", "點");
   switch (table) {
-    case Table::SimplifiedUsual: return simplifiedUsual;
-    case Table::TraditionalUsual: return traditionalUsual;
-    case Table::SimplifiedFinancial: return simplifiedFinancial;
-    case Table::TraditionalFinancial: return traditionalFinancial;
+    case Table::SimplifiedUsual:
+      return simplifiedUsual;
+    case Table::TraditionalUsual:
+      return traditionalUsual;
+    case Table::SimplifiedFinancial:
+      return simplifiedFinancial;
+    case Table::TraditionalFinancial:
+      return traditionalFinancial;
   }
   return simplifiedUsual;
 }

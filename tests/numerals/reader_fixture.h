@@ -4,6 +4,7 @@
 // keys of a text's characters), and the texts of the four tables.
 
 #include <QString>
+#include <ostream>
 
 #include "numerals/chinoisarabe.h"
 #include "support/app_fixture.h"
@@ -11,6 +12,7 @@
 enum class Table { SimplifiedUsual, TraditionalUsual, SimplifiedFinancial, TraditionalFinancial };
 
 const char* tableName(Table table);
+inline void PrintTo(Table table, std::ostream* os) { *os << tableName(table); }
 constexpr Table kAllTables[] = {Table::SimplifiedUsual, Table::TraditionalUsual, Table::SimplifiedFinancial,
                                 Table::TraditionalFinancial};
 

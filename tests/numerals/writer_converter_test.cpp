@@ -143,8 +143,7 @@ TEST_P(WriterConverterTest, ReportsAnIntegerPartOfThirteenDigitsOrMore) {
 
 INSTANTIATE_TEST_SUITE_P(AllTables, WriterConverterTest,
                          ::testing::Values(CharacterTable::SimplifiedUsual, CharacterTable::TraditionalUsual,
-                                           CharacterTable::SimplifiedFinancial,
-                                           CharacterTable::TraditionalFinancial),
+                                           CharacterTable::SimplifiedFinancial, CharacterTable::TraditionalFinancial),
                          [](const auto& info) { return std::string(tableName(info.param)); });
 
 class WriterFieldTest : public WriterFixture {};

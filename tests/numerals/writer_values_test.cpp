@@ -93,8 +93,7 @@ TEST_F(WriterValuesTest, ChineseTextOfAValue) {
       {"ten thirds", 10.0 / 3.0, u"三点三三三三三三三三三三三三三"},
       {"1e-15", 1e-15, u"零"},
       {"the largest value in range", 999999999999.99, u"九千九百九十九亿九千九百九十九万九千九百九十九点九九"},
-      {"minus the largest value in range", -999999999999.99,
-       u"负九千九百九十九亿九千九百九十九万九千九百九十九点九九"},
+      {"minus the largest value in range", -999999999999.99, u"负九千九百九十九亿九千九百九十九万九千九百九十九点九九"},
       {"not a number", std::numeric_limits<double>::quiet_NaN(), u"???????"},
   };
   for (const ChineseCase& c : cases) {

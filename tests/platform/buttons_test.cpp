@@ -88,9 +88,7 @@ class RadioTest : public ButtonsTest {
       rb->connectAction([this, rb] { actions << rb; });
     }
   }
-  QList<bool> values() const {
-    return {inOne[0]->value(), inOne[1]->value(), inTwo[0]->value(), inTwo[1]->value()};
-  }
+  QList<bool> values() const { return {inOne[0]->value(), inOne[1]->value(), inTwo[0]->value(), inTwo[1]->value()}; }
   GroupBox* groupOne = nullptr;
   GroupBox* groupTwo = nullptr;
   RadioButton* inOne[2] = {};

@@ -68,6 +68,19 @@ TEST_F(EditFieldTest, AHandlerThatTrimsItsOwnFieldEndsWithTheTrimmedText) {
   EXPECT_EQ(seen, (QStringList{"abcdefghij", "abcdefghi", "abcdefgh", "abcdefg", "abcdef", "abcde"}));
 }
 
+TEST_F(EditFieldTest, AHandlerThatTrimsWhatTheUserTypes) {
+  onChange = [this] {
+    while (platform::Len(field->text()) > 3) field->setText(platform::Left(field->text(), 3));
+  };
+  focusAtEnd();
+  QTest::keyClicks(edit(), QStringLiteral("abcde"));
+  EXPECT_EQ(field->text(), QStringLiteral("abc"));
+  EXPECT_EQ(shown(), QStringLiteral("abc"));
+  QTest::keyClick(edit(), Qt::Key_Backspace);
+  EXPECT_EQ(field->text(), QStringLiteral("ab")) << "the field still takes the user's edits";
+  EXPECT_EQ(shown(), QStringLiteral("ab"));
+}
+
 TEST_F(EditFieldTest, AHandlerThatNeverSettlesIsCutOff) {
   onChange = [this] { field->setText(field->text() + QLatin1Char('x')); };
   field->setText(QStringLiteral("a"));
@@ -157,9 +170,8 @@ TEST_F(EditFieldTest, LineSeparatorsShowOneForOneSoColourRangesKeepTheirPlaces) 
     int position;
     platform::Color color;
   };
-  const std::vector<Case> cases = {{0, 0x000000}, {1, 0x000000}, {2, 0x000000}, {3, 0xFF0000},
-                                   {4, 0xFF0000}, {5, 0x0000FF}, {6, 0x0000FF}, {7, 0x000000},
-                                   {8, 0x000000}, {9, 0x00FF00}};
+  const std::vector<Case> cases = {{0, 0x000000}, {1, 0x000000}, {2, 0x000000}, {3, 0xFF0000}, {4, 0xFF0000},
+                                   {5, 0x0000FF}, {6, 0x0000FF}, {7, 0x000000}, {8, 0x000000}, {9, 0x00FF00}};
   for (const Case& c : cases) EXPECT_EQ(field->colorAt(c.position), c.color) << "at " << c.position;
 }
 
@@ -309,7 +321,8 @@ TEST_F(EditFieldTest, AMegabyteOfPastedTextIsTakenWhole) {
   field->setFocus();
   QString big;
   big.reserve(1'100'000);
-  for (int i = 0; i < 100'000; ++i) big += QStringLiteral("零一") + kEmoji + QChar(0xD800) + QStringLiteral("\u200F\t\n");
+  for (int i = 0; i < 100'000; ++i)
+    big += QStringLiteral("零一") + kEmoji + QChar(0xD800) + QStringLiteral("\u200F\t\n");
   QApplication::clipboard()->setText(big);
   seen.clear();
   chooseMenu(QStringLiteral("EditPaste"));
@@ -320,8 +333,8 @@ TEST_F(EditFieldTest, AMegabyteOfPastedTextIsTakenWhole) {
 class CompositionTest : public EditFieldTest {
  protected:
   void compose(const QString& preedit) {
-    QInputMethodEvent event(preedit, {QInputMethodEvent::Attribute(QInputMethodEvent::Cursor,
-                                                                   static_cast<int>(preedit.size()), 1)});
+    QInputMethodEvent event(
+        preedit, {QInputMethodEvent::Attribute(QInputMethodEvent::Cursor, static_cast<int>(preedit.size()), 1)});
     QApplication::sendEvent(edit(), &event);
   }
   void commit(const QString& text) {
@@ -364,6 +377,18 @@ TEST_F(CompositionTest, SetTextWaitsForTheCommit) {
   EXPECT_EQ(seen, (QStringList{"一三", "????????"}));
   EXPECT_EQ(field->text(), QStringLiteral("????????"));
   EXPECT_EQ(shown(), QStringLiteral("????????"));
+}
+
+TEST_F(CompositionTest, SetSelTextWaitsForTheCommitToo) {
+  field->setText(QStringLiteral("一"));
+  focusAtEnd();
+  compose(QStringLiteral("wu"));
+  field->setSelText(QStringLiteral("五"));
+  EXPECT_TRUE(seen.isEmpty());
+  EXPECT_EQ(preeditShown(), QStringLiteral("wu"));
+  commit(QString());
+  EXPECT_EQ(field->text(), QStringLiteral("一五"));
+  EXPECT_EQ(seen, QStringList{"一五"});
 }
 
 TEST_F(CompositionTest, ACancelledCompositionAppliesTheWaitingText) {

@@ -40,9 +40,9 @@ TEST(EnvironmentLanguagesTest, ReadsLanguageThenTheFirstSetLocaleVariable) {
       {"LC_ALL=C wins over a French LANG", "", "C", "", "fr_FR.UTF-8", {}},
   };
   for (const Case& c : cases) {
-    const QStringList got = platform::uiLanguagesFromEnvironment(
-        QString::fromLatin1(c.language), QString::fromLatin1(c.lcAll), QString::fromLatin1(c.lcMessages),
-        QString::fromLatin1(c.lang));
+    const QStringList got =
+        platform::uiLanguagesFromEnvironment(QString::fromLatin1(c.language), QString::fromLatin1(c.lcAll),
+                                             QString::fromLatin1(c.lcMessages), QString::fromLatin1(c.lang));
     EXPECT_EQ(got, c.expected) << c.what << ": got " << got.join(QLatin1Char(',')).toStdString();
   }
 }

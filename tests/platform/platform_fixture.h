@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -84,3 +85,10 @@ class PlatformTest : public ::testing::Test {
 };
 
 }  // namespace platform_test
+
+QT_BEGIN_NAMESPACE
+// Rectangles in test messages as left, top, width × height.
+inline void PrintTo(const QRect& r, std::ostream* os) {
+  *os << r.left() << ", " << r.top() << ", " << r.width() << " x " << r.height();
+}
+QT_END_NAMESPACE

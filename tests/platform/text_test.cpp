@@ -29,8 +29,8 @@ using platform::Str;
 using platform::Val;
 
 const QString kEmoji = QString::fromUtf8("\xF0\x9F\x98\x80");  // U+1F600, two UTF-16 units
-const QString kHigh = QString(QChar(0xD83D));                 // a high surrogate alone
-const QString kLow = QString(QChar(0xDE00));                  // a low surrogate alone
+const QString kHigh = QString(QChar(0xD83D));                  // a high surrogate alone
+const QString kLow = QString(QChar(0xDE00));                   // a low surrogate alone
 
 TEST(TextLengthTest, CountsCodePoints) {
   struct Case {
@@ -46,9 +46,9 @@ TEST(TextLengthTest, CountsCodePoints) {
       {kEmoji + kEmoji, 2},
       {kHigh, 1},
       {kLow, 1},
-      {kLow + kHigh, 2},                   // reversed halves make no pair
-      {kHigh + QStringLiteral("a"), 2},    // a high half before a plain letter
-      {QStringLiteral("a") + kHigh, 2},    // a high half at the very end
+      {kLow + kHigh, 2},                 // reversed halves make no pair
+      {kHigh + QStringLiteral("a"), 2},  // a high half before a plain letter
+      {QStringLiteral("a") + kHigh, 2},  // a high half at the very end
       {QStringLiteral("a\fb\r"), 4},
   };
   for (const Case& c : cases) EXPECT_EQ(Len(c.text), c.length) << c.text.toStdString();
