@@ -7,5 +7,21 @@
         <source>langues.llangueencours</source>
         <translation>Anglais</translation>
     </message>
+    <message>
+        <source>langues.lxhorslimites</source>
+        <translation>Out of range:&#13;Use only numbers between -999999999999.99 and 999999999999.99.</translation>
+    </message>
+    <message>
+        <source>langues.lxlefichierregleestintrouvable</source>
+        <translation>The “Rules of writing” document cannot be found.</translation>
+    </message>
+    <message>
+        <source>langues.lbOuvrirlangues</source>
+        <translation>Open the system’s language settings</translation>
+    </message>
+    <message>
+        <source>langues.lfalouverture</source>
+        <translation>When opening Calcimandarix:</translation>
+    </message>
 </context>
 </TS>

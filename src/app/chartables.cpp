@@ -5,6 +5,7 @@
 
 namespace {
 
+// clang-format off
 // The 26 strings of one character table, in the order of the fields below.
 struct Table {
   const char* c1; const char* c2; const char* c3; const char* c4; const char* c5;
@@ -35,6 +36,7 @@ void apply(App& a, const Table& t) {
   a.cpar = s(t.cpar);
   a.touches();
 }
+// clang-format on
 
 }  // namespace
 
@@ -45,11 +47,11 @@ void App::tradfinancier() { apply(*this, traditionalFinancial); }
 
 void App::touches() {
   const std::array<std::pair<const char*, QString App::*>, 22> captions = {{
-      {"BBz", &App::cz},     {"BB1", &App::c1},       {"BB2", &App::c2},     {"BB3", &App::c3},
-      {"BB4", &App::c4},     {"BB5", &App::c5},       {"BB6", &App::c6},     {"BB7", &App::c7},
-      {"BB8", &App::c8},     {"BB9", &App::c9},       {"BB10", &App::c10},   {"BB100", &App::c100},
+      {"BBz", &App::cz},       {"BB1", &App::c1},     {"BB2", &App::c2},     {"BB3", &App::c3},
+      {"BB4", &App::c4},       {"BB5", &App::c5},     {"BB6", &App::c6},     {"BB7", &App::c7},
+      {"BB8", &App::c8},       {"BB9", &App::c9},     {"BB10", &App::c10},   {"BB100", &App::c100},
       {"BB1000", &App::c1000}, {"BB104", &App::c104}, {"BB108", &App::c108}, {"BBn", &App::cn},
-      {"BBp", &App::cp},     {"BBmu", &App::cmu},     {"BBad", &App::cad},   {"BBdiv", &App::cdiv},
+      {"BBp", &App::cp},       {"BBmu", &App::cmu},   {"BBad", &App::cad},   {"BBdiv", &App::cdiv},
       {"BBsous", &App::csous}, {"BBe", &App::ce},
   }};
   Fpr& fpr = Fpr::get();

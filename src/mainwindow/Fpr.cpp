@@ -101,8 +101,8 @@ void Fpr::CreateControls() {
   Canvas4->setAccessibleName(QStringLiteral("Calculator display"));
   Canvas4->connectMouseDown([this](int x, int y) { return Canvas4_MouseDown(x, y); });
 
-  STopera = makeLabel(*this, QStringLiteral("STopera"), Canvas4, 20, 10, 33, 20, system, 11, 0x000000,
-                      TextAlign::Left, false);
+  STopera = makeLabel(*this, QStringLiteral("STopera"), Canvas4, 20, 10, 33, 20, system, 11, 0x000000, TextAlign::Left,
+                      false);
   STopera->setLocks(true, true, true, false);
   StaticText11 = makeLabel(*this, QStringLiteral("StaticText11"), Canvas4, 130, 10, 136, 20, system, 0, 0xF51077,
                            TextAlign::Right, false);
@@ -167,12 +167,11 @@ void Fpr::CreateControls() {
   Tcr = make<platform::Timer>(QStringLiteral("Tcr"));
 
   // The keys and their Arabic captions, in the order they are made: each caption lies above its key.
-  const QStringList order = {
-      "BBn",  "BB1000", "BBe",  "BB4",   "BB9",   "BB108",  "BB3",   "BB8",     "BB104", "BB2",
-      "BB7",  "BBsous", "BBdiv", "BB1",  "BB6",   "BB100",  "BBp",   "STP",     "BBad",  "BBmu",
-      "BBz",  "BB5",    "BB10",  "ST108", "ST9",  "ste",    "STn",   "ST10",    "ST1000", "ST100",
-      "ST10000", "ST5", "ST6",   "ST7",  "ST8",   "ST0",    "ST1",   "ST3",     "ST2",   "ST4",
-      "STmu", "STdiv",  "STsous"};
+  const QStringList order = {"BBn",  "BB1000", "BBe",    "BB4",     "BB9",  "BB108", "BB3",   "BB8", "BB104",
+                             "BB2",  "BB7",    "BBsous", "BBdiv",   "BB1",  "BB6",   "BB100", "BBp", "STP",
+                             "BBad", "BBmu",   "BBz",    "BB5",     "BB10", "ST108", "ST9",   "ste", "STn",
+                             "ST10", "ST1000", "ST100",  "ST10000", "ST5",  "ST6",   "ST7",   "ST8", "ST0",
+                             "ST1",  "ST3",    "ST2",    "ST4",     "STmu", "STdiv", "STsous"};
   for (const QString& name : order) {
     if (const KeySpec* spec = findKey(name)) {
       auto* button = make<platform::BevelButton>(name);
@@ -250,17 +249,29 @@ platform::MenuItem* Fpr::aidemenu() const { return menuItem(QStringLiteral("aide
 platform::MenuItem* Fpr::Preferences() const { return menuItem(QStringLiteral("Preferences")); }
 platform::MenuItem* Fpr::menuapropos() const { return menuItem(QStringLiteral("menuapropos")); }
 platform::MenuItem* Fpr::AideAidesurtouches() const { return menuItem(QStringLiteral("AideAidesurtouches")); }
-platform::MenuItem* Fpr::AideAfficherlecranencours() const { return menuItem(QStringLiteral("AideAfficherlecranencours")); }
+platform::MenuItem* Fpr::AideAfficherlecranencours() const {
+  return menuItem(QStringLiteral("AideAfficherlecranencours"));
+}
 platform::MenuItem* Fpr::UntitledSeparator() const { return menuItem(QStringLiteral("UntitledSeparator")); }
 platform::MenuItem* Fpr::aideregles() const { return menuItem(QStringLiteral("aideregles")); }
 platform::MenuItem* Fpr::aideaideacalcimandarix() const { return menuItem(QStringLiteral("aideaideacalcimandarix")); }
 platform::MenuItem* Fpr::caracteresMenu() const { return menuItem(QStringLiteral("caracteresMenu")); }
-platform::MenuItem* Fpr::caracteresnotationfinanciere() const { return menuItem(QStringLiteral("caracteresnotationfinanciere")); }
-platform::MenuItem* Fpr::caracteresnotationsusuelle() const { return menuItem(QStringLiteral("caracteresnotationsusuelle")); }
+platform::MenuItem* Fpr::caracteresnotationfinanciere() const {
+  return menuItem(QStringLiteral("caracteresnotationfinanciere"));
+}
+platform::MenuItem* Fpr::caracteresnotationsusuelle() const {
+  return menuItem(QStringLiteral("caracteresnotationsusuelle"));
+}
 platform::MenuItem* Fpr::UntitledSeparator0() const { return menuItem(QStringLiteral("UntitledSeparator0")); }
-platform::MenuItem* Fpr::caracteresChinoissimplifié1() const { return menuItem(QStringLiteral("caracteresChinoissimplifié1")); }
-platform::MenuItem* Fpr::caracteresChinoistraditionnel() const { return menuItem(QStringLiteral("caracteresChinoistraditionnel")); }
-platform::MenuItem* Fpr::caracteresChinoissimplifié() const { return menuItem(QStringLiteral("caracteresChinoissimplifié")); }
+platform::MenuItem* Fpr::caracteresChinoissimplifié1() const {
+  return menuItem(QStringLiteral("caracteresChinoissimplifié1"));
+}
+platform::MenuItem* Fpr::caracteresChinoistraditionnel() const {
+  return menuItem(QStringLiteral("caracteresChinoistraditionnel"));
+}
+platform::MenuItem* Fpr::caracteresChinoissimplifié() const {
+  return menuItem(QStringLiteral("caracteresChinoissimplifié"));
+}
 platform::MenuItem* Fpr::fenetremenu() const { return menuItem(QStringLiteral("fenetremenu")); }
 platform::MenuItem* Fpr::FenetreBandepapier() const { return menuItem(QStringLiteral("FenetreBandepapier")); }
 platform::MenuItem* Fpr::FenetreConvertisseur() const { return menuItem(QStringLiteral("FenetreConvertisseur")); }

@@ -7,6 +7,7 @@ namespace {
 
 using F = KeyFamily;
 
+// clang-format off
 const std::array<KeySpec, 22> keys = {{
     {"BBn", &Fpr::BBn_Action, 10, 84, 38, "HEI", 20, true, true, true, &App::cn, -1, F::Digit, "minus", "STn", 10, 106, 36, 20, "(-)", 10},
     {"BB1000", &Fpr::BB1000_Action, 51, 166, 38, "Hei", 20, false, false, false, &App::c1000, 1000, F::Unit, "thousand", "ST1000", 51, 188, 36, 20, "1000", 10},
@@ -31,6 +32,7 @@ const std::array<KeySpec, 22> keys = {{
     {"BB5", &Fpr::BB5_Action, 92, 84, 38, "HEI", 20, false, false, false, &App::c5, 5, F::Digit, "five", "ST5", 92, 106, 36, 20, "5", 10},
     {"BB10", &Fpr::BB10_Action, 51, 84, 38, "HEI", 20, false, false, false, &App::c10, 10, F::Digit, "ten", "ST10", 51, 106, 36, 20, "10", 10},
 }};
+// clang-format on
 
 }  // namespace
 

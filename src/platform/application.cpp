@@ -91,9 +91,8 @@ void Application::addMenuHandler(const QString& itemName, std::function<bool()> 
 }
 
 bool Application::hasMenuHandler(const QString& itemName) const {
-  return std::any_of(menuHandlers_.begin(), menuHandlers_.end(), [&](const auto& entry) {
-    return entry.first.compare(itemName, Qt::CaseInsensitive) == 0;
-  });
+  return std::any_of(menuHandlers_.begin(), menuHandlers_.end(),
+                     [&](const auto& entry) { return entry.first.compare(itemName, Qt::CaseInsensitive) == 0; });
 }
 
 namespace {

@@ -476,8 +476,7 @@ void EditField::setSelLength(int length) {
 void EditField::setSelText(const QString& text) {
   const int start = selStart();
   const int end = start + selLength();
-  const QString result =
-      text_.left(Utf16Index(text_, start)) + text + text_.mid(Utf16Index(text_, end));
+  const QString result = text_.left(Utf16Index(text_, start)) + text + text_.mid(Utf16Index(text_, end));
   if (composing()) {
     pendingText_ = result;
     return;
@@ -811,8 +810,7 @@ GroupBox::GroupBox(Window& window, QString name, Control* parent, int index)
   setAcceptFocus(false);
 }
 
-Line::Line(Window& window, QString name, Control* parent, int index)
-    : Control(window, std::move(name), parent, index) {
+Line::Line(Window& window, QString name, Control* parent, int index) : Control(window, std::move(name), parent, index) {
   auto* frame = new QFrame(parentWidget());
   frame->setAutoFillBackground(true);
   frame->setAttribute(Qt::WA_TransparentForMouseEvents, true);

@@ -12,7 +12,7 @@ QStringList desktopUiLanguages();
 
 // The preferred languages that a Unix environment names: LANGUAGE (a colon-separated list),
 // then the first set of LC_ALL, LC_MESSAGES and LANG; "zh_TW.UTF-8" becomes "zh-TW".
-QStringList uiLanguagesFromEnvironment(const QString& language, const QString& lcAll,
-                                       const QString& lcMessages, const QString& lang);
+QStringList uiLanguagesFromEnvironment(const QString& language, const QString& lcAll, const QString& lcMessages,
+                                       const QString& lang);
 
 }  // namespace platform

@@ -25,9 +25,7 @@ void openDesktopLanguageSettings() {
   }
 }
 
-QString desktopPreferencesFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-}
+QString desktopPreferencesFolder() { return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation); }
 
 QStringList desktopUiLanguages() {
   auto env = [](const char* name) { return QString::fromLocal8Bit(qgetenv(name)); };

@@ -14,8 +14,8 @@ QString bcp47FromLocaleName(QString name) {
 
 }  // namespace
 
-QStringList uiLanguagesFromEnvironment(const QString& language, const QString& lcAll,
-                                       const QString& lcMessages, const QString& lang) {
+QStringList uiLanguagesFromEnvironment(const QString& language, const QString& lcAll, const QString& lcMessages,
+                                       const QString& lang) {
   QStringList names;
   const QString locale = !lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang;
   const QString localeName = bcp47FromLocaleName(locale);

@@ -125,9 +125,7 @@ FolderItem FolderItem::preferencesFolder() {
   return FolderItem(Application::current()->services().preferencesFolder());
 }
 
-FolderItem FolderItem::executableFile() {
-  return FolderItem(Application::current()->services().executablePath());
-}
+FolderItem FolderItem::executableFile() { return FolderItem(Application::current()->services().executablePath()); }
 
 FolderItem FolderItem::getFolderItem(const QString& name) {
   // The executable lies in <folder>/Calcimandarix.app/Contents/MacOS; the application's folder

@@ -10,9 +10,8 @@ namespace {
 QString chineseFamily() {
   static const QString family = [] {
     const QStringList families = QFontDatabase::families();
-    for (const char* wanted : {"WenQuanYi Zen Hei", "Heiti SC", "STHeiti", "Noto Sans CJK SC",
-                               "Noto Sans SC", "Source Han Sans SC", "PingFang SC", "Microsoft YaHei",
-                               "SimHei"}) {
+    for (const char* wanted : {"WenQuanYi Zen Hei", "Heiti SC", "STHeiti", "Noto Sans CJK SC", "Noto Sans SC",
+                               "Source Han Sans SC", "PingFang SC", "Microsoft YaHei", "SimHei"}) {
       const QString name = QString::fromLatin1(wanted);
       if (families.contains(name, Qt::CaseInsensitive)) return name;
     }

@@ -27,8 +27,7 @@ QKeySequence keySequence(const QString& shortcut) {
 }
 
 bool isEditCommand(const QString& name) {
-  return name == QLatin1String("EditCut") || name == QLatin1String("EditCopy") ||
-         name == QLatin1String("EditPaste");
+  return name == QLatin1String("EditCut") || name == QLatin1String("EditCopy") || name == QLatin1String("EditPaste");
 }
 
 }  // namespace
@@ -100,11 +99,11 @@ void MenuItem::realize(QMenu* into) {
     QObject::connect(action_, &QAction::triggered, action_, [this] { choose(); });
   }
   // Only the About and Preferences commands move to a Mac's application menu.
-  action_->setMenuRole(kind_ == Kind::PrefsMenuItem ? QAction::PreferencesRole
-                       : (kind_ == Kind::AppleMenuItem && parent_ && parent_->parent_ == nullptr &&
-                          name_ != QLatin1String("EditMen"))
-                           ? QAction::AboutRole
-                           : QAction::NoRole);
+  action_->setMenuRole(
+      kind_ == Kind::PrefsMenuItem ? QAction::PreferencesRole
+      : (kind_ == Kind::AppleMenuItem && parent_ && parent_->parent_ == nullptr && name_ != QLatin1String("EditMen"))
+          ? QAction::AboutRole
+          : QAction::NoRole);
   syncAction();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/picture.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -9,12 +11,16 @@ Picture Picture::load(const QString& path) {
   if (!QFileInfo(path).isFile()) return {};
   // Pictures that may never be shown (the welcome pages of the other languages) cost no
   // decoding at start-up.
-  QImageReader reader(path);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QByteArray bytes = file.readAll();
+  QBuffer buffer(&bytes);
+  QImageReader reader(&buffer);
   const QSize size = reader.size();
   if (!reader.canRead() || !size.isValid()) return {};
   Picture picture;
   picture.data_ = std::make_shared<Data>();
-  picture.data_->pendingPath = path;
+  picture.data_->pending = std::move(bytes);
   picture.data_->size = size;
   return picture;
 }
@@ -28,10 +34,10 @@ Picture Picture::fromImage(const QImage& image) {
 }
 
 const QImage& Picture::image() const {
-  if (!data_->pendingPath.isEmpty()) {
+  if (!data_->pending.isEmpty()) {
     // A file that fails to decode after a sound header draws as nothing.
-    data_->image = QImage(data_->pendingPath);
-    data_->pendingPath.clear();
+    data_->image = QImage::fromData(data_->pending);
+    data_->pending.clear();
   }
   return data_->image;
 }

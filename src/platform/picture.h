@@ -9,8 +9,8 @@ namespace platform {
 class Picture {
  public:
   Picture() = default;
-  // Loads a picture file; a null picture when the file is missing or is no picture. Only the
-  // header is read here: the pixels are decoded when the picture is first drawn.
+  // Loads a picture file; a null picture when the file is missing or is no picture. The file
+  // is read here, once; its pixels are decoded when the picture is first drawn.
   static Picture load(const QString& path);
   static Picture fromImage(const QImage& image);
 
@@ -28,8 +28,8 @@ class Picture {
 
  private:
   struct Data {
-    // The file whose pixels are still to be decoded, or empty once they are.
-    QString pendingPath;
+    // The file's bytes while its pixels are still to be decoded; empty once they are.
+    QByteArray pending;
     QSize size;
     QImage image;
     int transparent = 0;

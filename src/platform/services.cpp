@@ -21,9 +21,7 @@ void QtServices::messageBox(const QString& text) {
 
 void QtServices::openUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
 
-bool QtServices::openDocument(const QString& path) {
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+bool QtServices::openDocument(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 void QtServices::openLanguageSettings() { openDesktopLanguageSettings(); }
 

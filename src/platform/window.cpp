@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -46,7 +47,8 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 Window::Window(QString className)
-    : className_(std::move(className)), application_(Application::current()),
+    : className_(std::move(className)),
+      application_(Application::current()),
       widget_(std::make_unique<WindowWidget>(*this)) {
   auto* layout = new QVBoxLayout(widget_.get());
   layout->setContentsMargins(0, 0, 0, 0);
@@ -201,10 +203,20 @@ void Window::setVisible(bool visible) {
 void Window::show() {
   if (closed_) return;
   const bool wasVisible = widget_->isVisible();
+  // A floating window (a note, the about box) comes up without taking the keyboard from the
+  // window the user types in.
+  const bool floating = frame_ == Frame::Floating;
+  QWidget* typingIn = QApplication::activeWindow();
+  widget_->setAttribute(Qt::WA_ShowWithoutActivating, floating);
   widget_->show();
   // A window just shown is in front already.
   if (wasVisible) widget_->raise();
-  widget_->activateWindow();
+  if (!floating) {
+    widget_->activateWindow();
+  } else if (typingIn && typingIn != widget_.get()) {
+    // Some desktops activate every window shown; hand the keyboard back.
+    typingIn->activateWindow();
+  }
   // Showing a window activates it, also where the desktop reports no activation.
   if (!wasVisible) handleActivate();
 }
@@ -259,9 +271,8 @@ void Window::addMenuHandler(const QString& itemName, std::function<bool()> handl
 }
 
 bool Window::hasMenuHandler(const QString& itemName) const {
-  return std::any_of(menuHandlers_.begin(), menuHandlers_.end(), [&](const auto& entry) {
-    return entry.first.compare(itemName, Qt::CaseInsensitive) == 0;
-  });
+  return std::any_of(menuHandlers_.begin(), menuHandlers_.end(),
+                     [&](const auto& entry) { return entry.first.compare(itemName, Qt::CaseInsensitive) == 0; });
 }
 
 bool Window::handleMenuItem(const QString& itemName) {

@@ -12,29 +12,31 @@ struct TableCase {
   const char* strings[26];
 };
 
-const QString App::* const fields[26] = {
-    &App::c1,   &App::c2,   &App::c3,    &App::c4,   &App::c5,    &App::c6,  &App::c7,    &App::c8,    &App::c9,
-    &App::c10,  &App::c100, &App::c1000, &App::c104, &App::c108,  &App::cz,  &App::cn,    &App::cp,    &App::cmu,
-    &App::cad,  &App::cdiv, &App::csous, &App::ce,   &App::cplus, &App::cmoins, &App::cfois, &App::cpar,
+const QString App::*const fields[26] = {
+    &App::c1,  &App::c2,   &App::c3,    &App::c4,   &App::c5,    &App::c6,     &App::c7,    &App::c8,   &App::c9,
+    &App::c10, &App::c100, &App::c1000, &App::c104, &App::c108,  &App::cz,     &App::cn,    &App::cp,   &App::cmu,
+    &App::cad, &App::cdiv, &App::csous, &App::ce,   &App::cplus, &App::cmoins, &App::cfois, &App::cpar,
 };
 
 const TableCase tables[] = {
-    {"simpusuel", &App::simpusuel, {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "百", "千", "万",
-                                    "亿", "零", "负", "点", "乘", "加", "除", "减", "等于", "加", "减", "乘以", "除以"}},
-    {"tradusuel", &App::tradusuel, {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "百", "千", "萬",
-                                    "億", "零", "負", "點", "乘", "加", "除", "減", "等于", "加", "減", "乘以", "除以"}},
-    {"simpfinancier", &App::simpfinancier, {"壹", "贰", "叁", "肆", "伍", "陆", "柒", "捌", "玖", "拾", "佰", "仟", "万",
-                                            "亿", "零", "负", "点", "乘", "加", "除", "减", "等于", "加", "减", "乘以",
-                                            "除以"}},
-    {"tradfinancier", &App::tradfinancier, {"壹", "貳", "參", "肆", "伍", "陸", "柒", "捌", "玖", "拾", "佰", "仟", "萬",
-                                            "億", "零", "負", "點", "乘", "加", "除", "減", "等于", "加", "減", "乘以",
-                                            "除以"}},
+    {"simpusuel", &App::simpusuel, {"一", "二", "三", "四",   "五", "六", "七",   "八",  "九",
+                                    "十", "百", "千", "万",   "亿", "零", "负",   "点",  "乘",
+                                    "加", "除", "减", "等于", "加", "减", "乘以", "除以"}},
+    {"tradusuel", &App::tradusuel, {"一", "二", "三", "四",   "五", "六", "七",   "八",  "九",
+                                    "十", "百", "千", "萬",   "億", "零", "負",   "點",  "乘",
+                                    "加", "除", "減", "等于", "加", "減", "乘以", "除以"}},
+    {"simpfinancier", &App::simpfinancier, {"壹", "贰", "叁", "肆",   "伍", "陆", "柒",   "捌",  "玖",
+                                            "拾", "佰", "仟", "万",   "亿", "零", "负",   "点",  "乘",
+                                            "加", "除", "减", "等于", "加", "减", "乘以", "除以"}},
+    {"tradfinancier", &App::tradfinancier, {"壹", "貳", "參", "肆",   "伍", "陸", "柒",   "捌",  "玖",
+                                            "拾", "佰", "仟", "萬",   "億", "零", "負",   "點",  "乘",
+                                            "加", "除", "減", "等于", "加", "減", "乘以", "除以"}},
 };
 
 // The keys in the order of the strings above; the four operator texts are on no key.
-const char* const keyOfString[22] = {"BB1",  "BB2",   "BB3",    "BB4",   "BB5",   "BB6", "BB7", "BB8",
-                                     "BB9",  "BB10",  "BB100",  "BB1000", "BB104", "BB108", "BBz", "BBn",
-                                     "BBp",  "BBmu",  "BBad",   "BBdiv", "BBsous", "BBe"};
+const char* const keyOfString[22] = {"BB1", "BB2",  "BB3",   "BB4",    "BB5",    "BB6",   "BB7", "BB8",
+                                     "BB9", "BB10", "BB100", "BB1000", "BB104",  "BB108", "BBz", "BBn",
+                                     "BBp", "BBmu", "BBad",  "BBdiv",  "BBsous", "BBe"};
 
 class CharacterTablesTest : public AppFixture {
  protected:
@@ -66,8 +68,9 @@ TEST_F(CharacterTablesTest, TheTraditionalFinancialKeysReadAsOneRow) {
   start();
   application().tradfinancier();
   QStringList row;
-  for (const char* key : {"BBz", "BB1", "BB2", "BB3", "BB4", "BB5", "BB6", "BB7", "BB8", "BB9", "BB10", "BB100",
-                          "BB1000", "BB104", "BB108", "BBn", "BBp", "BBmu", "BBad", "BBdiv", "BBsous", "BBe"}) {
+  for (const char* key :
+       {"BBz",   "BB1",    "BB2",   "BB3",   "BB4", "BB5", "BB6",  "BB7",  "BB8",   "BB9",    "BB10",
+        "BB100", "BB1000", "BB104", "BB108", "BBn", "BBp", "BBmu", "BBad", "BBdiv", "BBsous", "BBe"}) {
     row << fpr().key(QString::fromLatin1(key))->caption();
   }
   EXPECT_EQ(row.join(QLatin1Char(' ')),

@@ -13,6 +13,8 @@
 #include "dialogs/fapropos.h"
 #include "support/app_fixture.h"
 
+#include "strings/langues.h"
+
 namespace {
 
 // Preferences bytes: welcome window, default characters, simplified, usual.
@@ -398,7 +400,8 @@ INSTANTIATE_TEST_SUITE_P(Languages, MissingDocumentsTest,
                          ::testing::Values(MissingCase{"fr",
                                                        "Le document «\u00a0Règles d'écriture\u00a0» est introuvable.",
                                                        "L'aide de Calcimandarix est introuvable."},
-                                           MissingCase{"en", "langue", "Calcimandarix Help not found."},
+                                           MissingCase{"en", "The \u201cRules of writing\u201d document cannot be found.",
+                                                       "Calcimandarix Help not found."},
                                            MissingCase{"zh-CN", "找不到书写规则文档。", "找不到 Calcimandarix 帮助。"},
                                            MissingCase{"zh-TW", "找不到書寫規則文件。", "找不到 Calcimandarix 說明。"},
                                            MissingCase{"", "langue", "Calcimandarix Help not found."}),
@@ -413,7 +416,8 @@ TEST_F(MenuHandlersTest, DocumentsAreFoundInTheBundleNamedCalcimandarixBesideThe
   FakeBundle folder(QStringLiteral("Renamed.app"));
   services().executable = folder.executable();
   chooseMenu(QStringLiteral("aideregles"));
-  EXPECT_EQ(services().messages, QStringList{QStringLiteral("langue")}) << "no Calcimandarix.app beside it yet";
+  EXPECT_EQ(services().messages, QStringList{langues::lxlefichierregleestintrouvable()})
+      << "no Calcimandarix.app beside it yet";
   const QString rules = folder.addDocument(QStringLiteral("Rules of writing.html"));
   services().messages.clear();
   chooseMenu(QStringLiteral("aideregles"));

@@ -19,14 +19,10 @@ struct PictureCase {
 };
 
 const PictureCase pictureCases[] = {
-    {"ecran15", &Pictures::ecran15, {261, 64}},
-    {"Icone64.png", &Pictures::Icone64, {64, 64}},
-    {"ImageFR.png", &Pictures::ImageFR, {481, 501}},
-    {"ImageEN.png", &Pictures::ImageEN, {481, 501}},
-    {"ImageTRAD.png", &Pictures::ImageTRAD, {481, 501}},
-    {"ImageSIMP.png", &Pictures::ImageSIMP, {481, 501}},
-    {"ImageBon.png", &Pictures::ImageBon, {100, 209}},
-    {"ImageMauvais.png", &Pictures::ImageMauvais, {100, 209}},
+    {"ecran15", &Pictures::ecran15, {261, 64}},          {"Icone64.png", &Pictures::Icone64, {64, 64}},
+    {"ImageFR.png", &Pictures::ImageFR, {481, 501}},     {"ImageEN.png", &Pictures::ImageEN, {481, 501}},
+    {"ImageTRAD.png", &Pictures::ImageTRAD, {481, 501}}, {"ImageSIMP.png", &Pictures::ImageSIMP, {481, 501}},
+    {"ImageBon.png", &Pictures::ImageBon, {100, 209}},   {"ImageMauvais.png", &Pictures::ImageMauvais, {100, 209}},
 };
 
 QString builtResources() {
@@ -46,9 +42,7 @@ class TemporaryBundle {
   QString resource(const QString& name) const {
     return dir_.filePath(QStringLiteral("Calcimandarix.app/Contents/Resources/") + name);
   }
-  bool copyIn(const QString& name) const {
-    return QFile::copy(QDir(builtResources()).filePath(name), resource(name));
-  }
+  bool copyIn(const QString& name) const { return QFile::copy(QDir(builtResources()).filePath(name), resource(name)); }
 
  private:
   QTemporaryDir dir_;
@@ -73,6 +67,7 @@ TEST_F(PicturesTest, EachGetterLoadsOnceAndTriesAgainAfterAFailure) {
     // Kept: the file is not read again, and every caller shares the one picture.
     ASSERT_TRUE(QFile::remove(bundle.resource(name)));
     EXPECT_TRUE((pictures.*c.getter)() == loaded);
+    EXPECT_EQ(loaded.rendered().size(), c.size);
   }
 }
 

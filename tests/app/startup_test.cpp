@@ -26,11 +26,11 @@ TEST_F(StartupTest, OpensTheMainWindowWithTheSimplifiedUsualKeypad) {
 }
 
 // The 29 strings of the application object.
-const QString App::* const appStrings[] = {
-    &App::c2,      &App::c1,      &App::c3,      &App::c4,    &App::c6,     &App::c5,     &App::c7,    &App::c8,
-    &App::c9,      &App::c10,     &App::c100,    &App::c1000, &App::cn,     &App::cp,     &App::cmu,   &App::cad,
-    &App::cdiv,    &App::csous,   &App::ce,      &App::c104,  &App::c108,   &App::cz,     &App::N1texte,
-    &App::N2texte, &App::N3texte, &App::cplus,   &App::cmoins, &App::cfois, &App::cpar,
+const QString App::*const appStrings[] = {
+    &App::c2,      &App::c1,    &App::c3,     &App::c4,    &App::c6,   &App::c5, &App::c7,      &App::c8,
+    &App::c9,      &App::c10,   &App::c100,   &App::c1000, &App::cn,   &App::cp, &App::cmu,     &App::cad,
+    &App::cdiv,    &App::csous, &App::ce,     &App::c104,  &App::c108, &App::cz, &App::N1texte, &App::N2texte,
+    &App::N3texte, &App::cplus, &App::cmoins, &App::cfois, &App::cpar,
 };
 
 TEST(AppObjectTest, HoldsTheZeroValuesUntilItStarts) {
@@ -64,9 +64,8 @@ TEST_F(StartupTest, BindsTheThirteenMenuItemsByNameWhateverTheirCase) {
     EXPECT_TRUE(application().hasMenuHandler(itemName)) << name;
     EXPECT_TRUE(application().hasMenuHandler(itemName.toUpper())) << name;
     // Every bound name is an item of the bar.
-    EXPECT_NE(application().menuBar()->lookup(itemName.compare(QLatin1String("preferences")) == 0
-                                                  ? QStringLiteral("Preferences")
-                                                  : itemName),
+    EXPECT_NE(application().menuBar()->lookup(
+                  itemName.compare(QLatin1String("preferences")) == 0 ? QStringLiteral("Preferences") : itemName),
               nullptr)
         << name;
   }
@@ -260,7 +259,8 @@ TEST_P(StartPreferencesTest, ChoosesTheFlagsTheWelcomeWindowTheTableAndItsCheckM
   const bool usual = c.table == Table::SimplifiedUsual || c.table == Table::TraditionalUsual;
   // Two keys tell the four tables apart: 二 二 贰 貳 and 万 萬 万 萬.
   const QString two[] = {QStringLiteral("二"), QStringLiteral("二"), QStringLiteral("贰"), QStringLiteral("貳")};
-  const QString tenThousand[] = {QStringLiteral("万"), QStringLiteral("萬"), QStringLiteral("万"), QStringLiteral("萬")};
+  const QString tenThousand[] = {QStringLiteral("万"), QStringLiteral("萬"), QStringLiteral("万"),
+                                 QStringLiteral("萬")};
   EXPECT_EQ(fpr().key(QStringLiteral("BB2"))->caption(), two[static_cast<int>(c.table)]);
   EXPECT_EQ(fpr().key(QStringLiteral("BB104"))->caption(), tenThousand[static_cast<int>(c.table)]);
   EXPECT_EQ(a.c2, two[static_cast<int>(c.table)]);
@@ -279,6 +279,7 @@ TEST_P(StartPreferencesTest, ChoosesTheFlagsTheWelcomeWindowTheTableAndItsCheckM
 using T = Table;
 QByteArray bytes(const char* data, int size) { return QByteArray(data, size); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, StartPreferencesTest,
     ::testing::Values(
@@ -326,6 +327,7 @@ INSTANTIATE_TEST_SUITE_P(
         PrefsCase{"FolderItemTraditionalChinese", folderItem, "zh-TW", {true, true, false, true},
                   T::TraditionalUsual}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- The menus that fit the interface language ----
 

@@ -105,8 +105,7 @@ const ControlRow rows[] = {
     {"STmu", 0, K::StaticText, 192, 106, 35, 19, "", false, "System", 10, pink, "LTR", none, ""},
     {"STdiv", 0, K::StaticText, 191, 147, 36, 19, "", false, "System", 0, pink, "LTR", none, ""},
     {"STsous", 0, K::StaticText, 233, 147, 35, 19, "", false, "System", 0, pink, "LTR", none, ""},
-    {"BevelButton2", 0, K::Bevel, 192, 186, 79, 18, "", true, "hei", 16, black, "LTR", langues::lheffacertout,
-     "clear"},
+    {"BevelButton2", 0, K::Bevel, 192, 186, 79, 18, "", true, "hei", 16, black, "LTR", langues::lheffacertout, "clear"},
     {"STAd", 0, K::StaticText, 233, 106, 36, 19, "", false, "System", 0, pink, "LTR", none, ""},
     {"StaticText13", 0, K::StaticText, 118, 9, 15, 20, "", false, "System", 0, pink, "", none, ""},
     {"PushButton1", 0, K::Push, 19, 64, 16, 20, "", false, "", 0, black, "", none, ""},
@@ -115,14 +114,22 @@ const ControlRow rows[] = {
 
 bool hasKind(platform::Control* c, Kind kind) {
   switch (kind) {
-    case K::EditField: return dynamic_cast<platform::EditField*>(c) != nullptr;
-    case K::StaticText: return dynamic_cast<platform::StaticText*>(c) != nullptr;
-    case K::Canvas: return dynamic_cast<platform::Canvas*>(c) != nullptr;
-    case K::Bevel: return dynamic_cast<platform::BevelButton*>(c) != nullptr;
-    case K::Triangle: return dynamic_cast<platform::DisclosureTriangle*>(c) != nullptr;
-    case K::Timer: return dynamic_cast<platform::Timer*>(c) != nullptr;
-    case K::Push: return dynamic_cast<platform::PushButton*>(c) != nullptr;
-    case K::Line: return dynamic_cast<platform::Line*>(c) != nullptr;
+    case K::EditField:
+      return dynamic_cast<platform::EditField*>(c) != nullptr;
+    case K::StaticText:
+      return dynamic_cast<platform::StaticText*>(c) != nullptr;
+    case K::Canvas:
+      return dynamic_cast<platform::Canvas*>(c) != nullptr;
+    case K::Bevel:
+      return dynamic_cast<platform::BevelButton*>(c) != nullptr;
+    case K::Triangle:
+      return dynamic_cast<platform::DisclosureTriangle*>(c) != nullptr;
+    case K::Timer:
+      return dynamic_cast<platform::Timer*>(c) != nullptr;
+    case K::Push:
+      return dynamic_cast<platform::PushButton*>(c) != nullptr;
+    case K::Line:
+      return dynamic_cast<platform::Line*>(c) != nullptr;
   }
   return false;
 }
@@ -174,8 +181,7 @@ TEST_F(MainWindowLayoutTest, EveryControlHasItsClassPlaceParentAndLooks) {
       EXPECT_EQ(static_cast<platform::Timer*>(c)->mode(), 0);
       continue;
     }
-    EXPECT_EQ(QRect(c->left(), c->top(), c->width(), c->height()),
-              QRect(row.left, row.top, row.width, row.height));
+    EXPECT_EQ(QRect(c->left(), c->top(), c->width(), c->height()), QRect(row.left, row.top, row.width, row.height));
     // The widget lies there in the window, inside its parent's widget.
     QWidget* widget = c->widget();
     ASSERT_NE(widget, nullptr);
@@ -269,8 +275,9 @@ TEST_F(MainWindowLayoutTest, TheWindowIsAGreyFixedCalculatorWithTheConverterFold
   EXPECT_FALSE(w.DisclosureTriangle1->acceptFocus());
   EXPECT_FALSE(w.DisclosureTriangle2->acceptFocus());
   EXPECT_TRUE(w.Canvas4->acceptFocus());
-  for (const char* key : {"BBz", "BB1", "BB2", "BB3", "BB4", "BB5", "BB6", "BB7", "BB8", "BB9", "BB10", "BB100",
-                          "BB1000", "BB104", "BB108", "BBn", "BBp", "BBmu", "BBad", "BBdiv", "BBsous", "BBe"}) {
+  for (const char* key :
+       {"BBz",   "BB1",    "BB2",   "BB3",   "BB4", "BB5", "BB6",  "BB7",  "BB8",   "BB9",    "BB10",
+        "BB100", "BB1000", "BB104", "BB108", "BBn", "BBp", "BBmu", "BBad", "BBdiv", "BBsous", "BBe"}) {
     platform::BevelButton* button = w.key(QString::fromLatin1(key));
     EXPECT_FALSE(button->acceptFocus()) << key;
     EXPECT_EQ(button->widget()->focusPolicy(), Qt::NoFocus) << key;
@@ -283,9 +290,11 @@ TEST_F(MainWindowLayoutTest, TheWindowIsAGreyFixedCalculatorWithTheConverterFold
 TEST_F(MainWindowLayoutTest, KeysAreDrawnInTheChineseFontEightSmallerThanTheRest) {
   start();
   const QString chinese = QFontInfo(fpr().key(QStringLiteral("BB4"))->widget()->font()).family();
-  EXPECT_TRUE(QFontDatabase::writingSystems(chinese).contains(QFontDatabase::SimplifiedChinese)) << chinese.toStdString();
-  for (const char* key : {"BBz", "BB1", "BB2", "BB3", "BB4", "BB5", "BB6", "BB7", "BB8", "BB9", "BB10", "BB100",
-                          "BB1000", "BB104", "BB108", "BBn", "BBp", "BBmu", "BBad", "BBdiv", "BBsous", "BBe"}) {
+  EXPECT_TRUE(QFontDatabase::writingSystems(chinese).contains(QFontDatabase::SimplifiedChinese))
+      << chinese.toStdString();
+  for (const char* key :
+       {"BBz",   "BB1",    "BB2",   "BB3",   "BB4", "BB5", "BB6",  "BB7",  "BB8",   "BB9",    "BB10",
+        "BB100", "BB1000", "BB104", "BB108", "BBn", "BBp", "BBmu", "BBad", "BBdiv", "BBsous", "BBe"}) {
     QWidget* widget = fpr().key(QString::fromLatin1(key))->widget();
     EXPECT_EQ(widget->font().pixelSize(), QLatin1String(key) == QLatin1String("BB8") ? 18 : 20) << key;
     EXPECT_EQ(QFontInfo(widget->font()).family(), chinese) << key;

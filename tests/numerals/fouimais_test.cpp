@@ -1,6 +1,9 @@
 // The floating note that a converter text was read with characters of another table.
 
 #include "numerals/fouimais.h"
+
+#include <QApplication>
+
 #include "app/Menu.h"
 #include "numerals/reader_fixture.h"
 #include "strings/langues.h"
@@ -121,6 +124,22 @@ TEST_F(MismatchNoteTest, StaysHiddenForARefusedText) {
   EXPECT_FALSE(noteShown());
   convert(QStringLiteral("壹x"));
   EXPECT_FALSE(noteShown());
+}
+
+}  // namespace
+
+namespace {
+
+// The note comes up while the user types: the keyboard stays in the Chinese field.
+TEST_F(MismatchNoteTest, ShowingTheNoteLeavesTheKeyboardInTheChineseField) {
+  startWith(Table::SimplifiedUsual);
+  click(QStringLiteral("EFca"));
+  typeCharacters(QStringLiteral("壹"));
+  ASSERT_TRUE(noteShown());
+  typeCharacters(QStringLiteral("佰"));
+  EXPECT_EQ(chineseField(), QStringLiteral("壹佰"));
+  EXPECT_EQ(arabicField(), QStringLiteral("100"));
+  EXPECT_EQ(QApplication::focusWidget(), fpr().EFca->widget());
 }
 
 }  // namespace
