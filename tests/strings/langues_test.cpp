@@ -103,6 +103,7 @@ struct Language {
   const char* name;  // the language name its table gives
   bool complete;     // the table translates every key
 };
+void PrintTo(const Language& language, std::ostream* os) { *os << language.bcp47; }
 
 class LanguageTablesTest : public AppFixture, public ::testing::WithParamInterface<Language> {};
 

@@ -1,0 +1,168 @@
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/widgets_p.h"
+#include "platform/window.h"
+
+namespace platform {
+
+// ---- BevelButton ----
+
+BevelButton::BevelButton(Window& window, QString name, Control* parent, int index)
+    : Control(window, std::move(name), parent, index) {
+  auto* button = new QPushButton(parentWidget());
+  button->setAutoDefault(false);
+  setWidget(button);
+  QObject::connect(button, &QPushButton::clicked, button, [this] { push(); });
+  applyFont();
+}
+
+void BevelButton::setCaption(const QString& caption) {
+  caption_ = caption;
+  static_cast<QPushButton*>(widget())->setText(caption);
+}
+
+void BevelButton::setTextFont(const QString& family) {
+  font_.family = family;
+  applyFont();
+}
+
+void BevelButton::setTextSize(int size) {
+  font_.size = size;
+  applyFont();
+}
+
+void BevelButton::applyFont() { widget()->setFont(resolveFont(font_)); }
+
+void BevelButton::push() {
+  if (onAction_) onAction_();
+}
+
+// ---- DisclosureTriangle ----
+
+DisclosureTriangle::DisclosureTriangle(Window& window, QString name, Control* parent, int index)
+    : Control(window, std::move(name), parent, index) {
+  auto* button = new QToolButton(parentWidget());
+  button->setAutoRaise(true);
+  setWidget(button);
+  QObject::connect(button, &QToolButton::clicked, button, [this] { setValue(!value_); });
+  applyArrow();
+}
+
+void DisclosureTriangle::setValue(bool value) {
+  if (value == value_) return;
+  value_ = value;
+  applyArrow();
+  if (onAction_) onAction_();
+}
+
+void DisclosureTriangle::applyArrow() {
+  static_cast<QToolButton*>(widget())->setArrowType(value_ ? Qt::DownArrow : Qt::RightArrow);
+}
+
+// ---- PushButton ----
+
+PushButton::PushButton(Window& window, QString name, Control* parent, int index)
+    : Control(window, std::move(name), parent, index) {
+  auto* button = new QPushButton(parentWidget());
+  button->setAutoDefault(false);
+  setWidget(button);
+  QObject::connect(button, &QPushButton::clicked, button, [this] { push(); });
+  widget()->setFont(resolveFont(font_));
+}
+
+void PushButton::setCaption(const QString& caption) {
+  caption_ = caption;
+  static_cast<QPushButton*>(widget())->setText(caption);
+}
+
+void PushButton::setDefault(bool on) {
+  default_ = on;
+  static_cast<QPushButton*>(widget())->setDefault(on);
+}
+
+void PushButton::setTextSize(int size) {
+  font_.size = size;
+  widget()->setFont(resolveFont(font_));
+}
+
+void PushButton::push() {
+  if (onAction_) onAction_();
+}
+
+// ---- CheckBox ----
+
+CheckBox::CheckBox(Window& window, QString name, Control* parent, int index)
+    : Control(window, std::move(name), parent, index) {
+  auto* box = new QCheckBox(parentWidget());
+  setWidget(box);
+  QObject::connect(box, &QCheckBox::clicked, box, [this] { clicked(); });
+  widget()->setFont(resolveFont(font_));
+}
+
+void CheckBox::setCaption(const QString& caption) {
+  caption_ = caption;
+  static_cast<QCheckBox*>(widget())->setText(caption);
+}
+
+void CheckBox::setValue(bool value) {
+  value_ = value;
+  const QSignalBlocker blocker(widget());
+  static_cast<QCheckBox*>(widget())->setChecked(value);
+}
+
+void CheckBox::setTextSize(int size) {
+  font_.size = size;
+  widget()->setFont(resolveFont(font_));
+}
+
+void CheckBox::clicked() {
+  value_ = static_cast<QCheckBox*>(widget())->isChecked();
+  if (onAction_) onAction_();
+}
+
+// ---- RadioButton ----
+
+RadioButton::RadioButton(Window& window, QString name, Control* parent, int index)
+    : Control(window, std::move(name), parent, index) {
+  auto* radio = new QRadioButton(parentWidget());
+  radio->setAutoExclusive(false);
+  setWidget(radio);
+  QObject::connect(radio, &QRadioButton::clicked, radio, [this] { clicked(); });
+  widget()->setFont(resolveFont(font_));
+}
+
+void RadioButton::setCaption(const QString& caption) {
+  caption_ = caption;
+  static_cast<QRadioButton*>(widget())->setText(caption);
+}
+
+void RadioButton::applyValue() {
+  const QSignalBlocker blocker(widget());
+  static_cast<QRadioButton*>(widget())->setChecked(value_);
+}
+
+void RadioButton::setValue(bool value) {
+  value_ = value;
+  applyValue();
+  if (!value) return;
+  for (const auto& control : window().controls()) {
+    auto* other = dynamic_cast<RadioButton*>(control.get());
+    if (other && other != this && other->parentControl() == parentControl() && other->value_) {
+      other->value_ = false;
+      other->applyValue();
+    }
+  }
+}
+
+void RadioButton::clicked() {
+  setValue(true);
+  if (onAction_) onAction_();
+}
+
+}  // namespace platform

@@ -1,0 +1,322 @@
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/text.h"
+#include "platform/widgets_p.h"
+#include "platform/window.h"
+
+namespace platform {
+
+// ---- EditField ----
+
+TextWidget::TextWidget(EditField& field, QWidget* parent) : QPlainTextEdit(parent), field_(field) {
+  setTabChangesFocus(true);
+  // Wrapping at word boundaries lays out a long run without a break (a pasted megabyte of
+  // digits) in quadratic time; the fields hold numerals, which need no word breaks.
+  setWordWrapMode(QTextOption::WrapAnywhere);
+}
+
+void TextWidget::inputMethodEvent(QInputMethodEvent* event) {
+  composing_ = !event->preeditString().isEmpty();
+  QPlainTextEdit::inputMethodEvent(event);
+  if (!composing_) field_.compositionEnded();
+}
+
+void TextWidget::keyPressEvent(QKeyEvent* event) {
+  if (singleLine_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    event->ignore();
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextWidget::insertFromMimeData(const QMimeData* source) {
+  // Pasted and dropped text arrives as plain text, whatever else the clipboard offers.
+  if (!source || !source->hasText()) return;
+  QString text = source->text();
+  // A CR LF pair is one line break, and a lone CR another; a single-line field takes spaces.
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  if (singleLine_) text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  // One edit, so that the field raises one TextChange for it.
+  QTextCursor cursor = textCursor();
+  cursor.beginEditBlock();
+  cursor.insertText(text);
+  cursor.endEditBlock();
+  setTextCursor(cursor);
+}
+
+EditField::EditField(Window& window, QString name, Control* parent, int index)
+    : Control(window, std::move(name), parent, index) {
+  auto* edit = new TextWidget(*this, parentWidget());
+  edit->setFrameShape(QFrame::StyledPanel);
+  edit->document()->setDocumentMargin(2);
+  setWidget(edit);
+  QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] { userEdited(); });
+  setMultiline(false);
+  applyFont();
+  applyColors();
+}
+
+EditField::~EditField() = default;
+
+TextWidget* EditField::textWidget() const { return static_cast<TextWidget*>(widget()); }
+
+bool EditField::composing() const { return textWidget()->composing(); }
+
+namespace {
+
+// The field's text as the user left it: paragraph breaks as "\n", nothing else changed.
+QString rawText(const QPlainTextEdit* edit) {
+  QString raw = edit->document()->toRawText();
+  raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  return raw;
+}
+
+// The text after a user's edit. The widget shows "\f" and "\r" as line breaks, one character
+// for one; the parts of the text that the edit left alone keep their own characters.
+QString mergeUserEdit(const QString& text, const QString& shownBefore, const QString& shownNow) {
+  if (text.size() != shownBefore.size()) return shownNow;
+  const qsizetype common = std::min(shownBefore.size(), shownNow.size());
+  qsizetype prefix = 0;
+  while (prefix < common && shownBefore[prefix] == shownNow[prefix]) ++prefix;
+  qsizetype suffix = 0;
+  while (suffix < common - prefix &&
+         shownBefore[shownBefore.size() - 1 - suffix] == shownNow[shownNow.size() - 1 - suffix]) {
+    ++suffix;
+  }
+  return text.left(prefix) + shownNow.mid(prefix, shownNow.size() - prefix - suffix) + text.right(suffix);
+}
+
+}  // namespace
+
+void EditField::showText() {
+  updating_ = true;
+  TextWidget* edit = textWidget();
+  edit->setPlainText(displayText(text_));
+  QTextCursor cursor = edit->textCursor();
+  cursor.movePosition(QTextCursor::End);
+  edit->setTextCursor(cursor);
+  applyColors();
+  shownRaw_ = rawText(edit);
+  updating_ = false;
+}
+
+void EditField::setText(const QString& text) {
+  if (composing()) {
+    // Never rewrite a field while an input method composes in it; the text follows the commit.
+    pendingText_ = text;
+    return;
+  }
+  if (text == text_) return;
+  text_ = text;
+  showText();
+  raiseTextChange();
+}
+
+void EditField::compositionEnded() {
+  if (!pendingText_) return;
+  const QString text = *pendingText_;
+  pendingText_.reset();
+  setText(text);
+}
+
+void EditField::userEdited() {
+  if (updating_) return;
+  const QString now = rawText(textWidget());
+  if (now == shownRaw_) return;
+  const QString before = shownRaw_;
+  shownRaw_ = now;
+  text_ = mergeUserEdit(text_, before, now);
+  raiseTextChange();
+}
+
+void EditField::raiseTextChange() {
+  // Handlers re-enter through their own field; a runaway chain stops here.
+  constexpr int maxDepth = 64;
+  if (!onTextChange_ || textChangeDepth_ >= maxDepth) return;
+  ++textChangeDepth_;
+  onTextChange_();
+  --textChangeDepth_;
+}
+
+int EditField::selStart() const {
+  const QTextCursor cursor = textWidget()->textCursor();
+  return CodePointIndex(text_, cursor.selectionStart());
+}
+
+int EditField::selLength() const {
+  const QTextCursor cursor = textWidget()->textCursor();
+  return CodePointIndex(text_, cursor.selectionEnd()) - CodePointIndex(text_, cursor.selectionStart());
+}
+
+QString EditField::selText() const { return Mid(text_, selStart() + 1, selLength()); }
+
+void EditField::setSelStart(int start) {
+  if (composing()) return;  // the caret stays with the text being composed
+  const int len = Len(text_);
+  start = std::clamp(start, 0, len);
+  QTextCursor cursor = textWidget()->textCursor();
+  cursor.setPosition(Utf16Index(text_, start));
+  textWidget()->setTextCursor(cursor);
+}
+
+void EditField::setSelLength(int length) {
+  if (composing()) return;
+  const int start = selStart();
+  const int end = std::clamp(start + std::max(length, 0), 0, Len(text_));
+  QTextCursor cursor = textWidget()->textCursor();
+  cursor.setPosition(Utf16Index(text_, start));
+  cursor.setPosition(Utf16Index(text_, end), QTextCursor::KeepAnchor);
+  textWidget()->setTextCursor(cursor);
+}
+
+void EditField::setSelText(const QString& text) {
+  const int start = selStart();
+  const int end = start + selLength();
+  const QString result = text_.left(Utf16Index(text_, start)) + text + text_.mid(Utf16Index(text_, end));
+  if (composing()) {
+    pendingText_ = result;
+    return;
+  }
+  TextWidget* edit = textWidget();
+  updating_ = true;
+  QTextCursor cursor = edit->textCursor();
+  cursor.insertText(displayText(text));
+  edit->setTextCursor(cursor);
+  shownRaw_ = rawText(edit);
+  updating_ = false;
+  if (result == text_) return;
+  text_ = result;
+  raiseTextChange();
+}
+
+void EditField::setItalic(bool on) {
+  font_.italic = on;
+  applyFont();
+}
+
+void EditField::setBold(bool on) {
+  font_.bold = on;
+  applyFont();
+}
+
+void EditField::setTextFont(const QString& family) {
+  font_.family = family;
+  applyFont();
+}
+
+void EditField::setTextSize(int size) {
+  font_.size = size;
+  applyFont();
+}
+
+void EditField::applyFont() { widget()->setFont(resolveFont(font_)); }
+
+void EditField::setTextColor(Color color) {
+  textColor_ = color;
+  applyColors();
+}
+
+void EditField::setBackColor(Color color) {
+  backColor_ = color;
+  applyColors();
+}
+
+void EditField::applyColors() {
+  TextWidget* edit = textWidget();
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Text, QColor::fromRgb(textColor_));
+  palette.setColor(QPalette::Base, QColor::fromRgb(backColor_));
+  edit->setPalette(palette);
+  // The whole text takes the field's colour; ranges set later override it.
+  const bool wasUpdating = updating_;
+  updating_ = true;
+  QTextCursor all(edit->document());
+  all.select(QTextCursor::Document);
+  QTextCharFormat format;
+  format.setForeground(QColor::fromRgb(textColor_));
+  all.mergeCharFormat(format);
+  updating_ = wasUpdating;
+}
+
+void EditField::setRangeColor(int start, int length, Color color) {
+  TextWidget* edit = textWidget();
+  const bool wasUpdating = updating_;
+  updating_ = true;
+  QTextCursor cursor(edit->document());
+  cursor.setPosition(Utf16Index(text_, start));
+  cursor.setPosition(Utf16Index(text_, start + length), QTextCursor::KeepAnchor);
+  QTextCharFormat format;
+  format.setForeground(QColor::fromRgb(color));
+  cursor.mergeCharFormat(format);
+  updating_ = wasUpdating;
+}
+
+Color EditField::colorAt(int position) const {
+  // The format of the character itself; a line break's is the format that its next line starts with.
+  const QTextDocument* document = textWidget()->document();
+  const int at = Utf16Index(text_, std::max(position, 0));
+  QTextCharFormat format;
+  const QTextBlock next = document->findBlock(at + 1);
+  if (next.isValid() && next.position() == at + 1) {
+    format = next.charFormat();
+  } else {
+    QTextCursor cursor(textWidget()->document());
+    cursor.setPosition(std::min(at + 1, document->characterCount() - 1));
+    format = cursor.charFormat();
+  }
+  const QBrush brush = format.foreground();
+  if (brush.style() == Qt::NoBrush) return textColor_;
+  return brush.color().rgb() & 0xFFFFFFu;
+}
+
+void EditField::setScrollPosition(int line) {
+  scrollPosition_ = line;
+  QScrollBar* bar = textWidget()->verticalScrollBar();
+  bar->setValue(std::clamp(line, bar->minimum(), bar->maximum()));
+}
+
+void EditField::setReadOnly(bool on) {
+  readOnly_ = on;
+  textWidget()->setReadOnly(on);
+}
+
+void EditField::setMultiline(bool on) {
+  multiline_ = on;
+  TextWidget* edit = textWidget();
+  edit->setSingleLine(!on);
+  edit->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  if (!on) {
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+}
+
+void EditField::setBorder(bool on) { textWidget()->setFrameShape(on ? QFrame::StyledPanel : QFrame::NoFrame); }
+
+void EditField::setAcceptTabs(bool on) { textWidget()->setTabChangesFocus(!on); }
+
+void EditField::setScrollbarVertical(bool on) {
+  textWidget()->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void EditField::cut() {
+  if (!readOnly_) textWidget()->cut();
+}
+
+void EditField::copy() { textWidget()->copy(); }
+
+void EditField::paste() {
+  if (!readOnly_) textWidget()->paste();
+}
+
+}  // namespace platform
