@@ -51,6 +51,7 @@ void fapropos::Layout() {
   setMinSize(64, 64);
   setMaxSize(32000, 32000);
   setFrame(platform::Frame::Floating);
+  setPlacement(platform::Placement::MainScreen);
   setBackColor(platform::RGB(255, 255, 255));
   setVisibleAtCreation(true);
   setCloseButton(true);

@@ -19,6 +19,7 @@ void fouimais::Layout() {
   setMinSize(64, 64);
   setMaxSize(32000, 32000);
   setFrame(platform::Frame::Floating);
+  setPlacement(platform::Placement::ParentWindow);
   setBackColor(std::nullopt);
   // Shown by the reader only when a text it read was of another table.
   setVisibleAtCreation(false);

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -207,6 +209,7 @@ void Window::show() {
   // window the user types in.
   const bool floating = frame_ == Frame::Floating;
   QWidget* typingIn = QApplication::activeWindow();
+  placeOnFirstShow(typingIn);
   widget_->setAttribute(Qt::WA_ShowWithoutActivating, floating);
   widget_->show();
   // A window just shown is in front already.
@@ -219,6 +222,21 @@ void Window::show() {
   }
   // Showing a window activates it, also where the desktop reports no activation.
   if (!wasVisible) handleActivate();
+}
+
+void Window::placeOnFirstShow(QWidget* activeBefore) {
+  if (placed_) return;
+  placed_ = true;
+  QRect area;
+  if (placement_ == Placement::ParentWindow && activeBefore && activeBefore != widget_.get()) {
+    area = activeBefore->frameGeometry();
+  } else if (placement_ != Placement::Default) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
+  }
+  if (area.isNull()) return;
+  widget_->layout()->activate();
+  const QSize size = widget_->frameGeometry().size();
+  widget_->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void Window::showModal() {

@@ -27,6 +27,14 @@ enum class Frame {
   Floating = 3,
 };
 
+// Where a window first appears: where the desktop puts it, centred over the window that was
+// active when it was first shown, or centred on the main screen.
+enum class Placement {
+  Default = 0,
+  ParentWindow = 1,
+  MainScreen = 2,
+};
+
 class Window {
  public:
   // className names the window's class, as windows are looked up ("Fpr", "fband" ...).
@@ -41,6 +49,8 @@ class Window {
   // Design properties, set by a window's layout before its controls are made.
   void setFrame(Frame frame);
   Frame frame() const { return frame_; }
+  void setPlacement(Placement placement) { placement_ = placement; }
+  Placement placement() const { return placement_; }
   void setResizable(bool resizable);
   bool resizable() const { return resizable_; }
   void setCloseButton(bool on);
@@ -130,6 +140,7 @@ class Window {
 
  private:
   void applyFlags();
+  void placeOnFirstShow(QWidget* activeBefore);
   void applySize();
   void moveLockedControls(int dw, int dh);
 
@@ -140,6 +151,8 @@ class Window {
   std::vector<std::unique_ptr<Control>> controls_;
   MenuBar* menuBar_ = nullptr;
   Frame frame_ = Frame::Document;
+  Placement placement_ = Placement::Default;
+  bool placed_ = false;
   bool resizable_ = false;
   bool closeButton_ = true;
   bool minimizeButton_ = true;

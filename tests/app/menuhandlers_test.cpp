@@ -396,19 +396,19 @@ TEST_P(MissingDocumentsTest, AMissingDocumentIsReportedInTheInterfaceLanguage) {
             (QStringList{QString::fromUtf8(GetParam().rulesMessage), QString::fromUtf8(GetParam().helpMessage)}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, MissingDocumentsTest,
-                         ::testing::Values(MissingCase{"fr",
-                                                       "Le document «\u00a0Règles d'écriture\u00a0» est introuvable.",
-                                                       "L'aide de Calcimandarix est introuvable."},
-                                           MissingCase{"en", "The \u201cRules of writing\u201d document cannot be found.",
-                                                       "Calcimandarix Help not found."},
-                                           MissingCase{"zh-CN", "找不到书写规则文档。", "找不到 Calcimandarix 帮助。"},
-                                           MissingCase{"zh-TW", "找不到書寫規則文件。", "找不到 Calcimandarix 說明。"},
-                                           MissingCase{"", "langue", "Calcimandarix Help not found."}),
-                         [](const auto& info) {
-                           QString name = QString::fromLatin1(info.param.bcp47);
-                           return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Languages, MissingDocumentsTest,
+    ::testing::Values(MissingCase{"fr", "Le document «\u00a0Règles d'écriture\u00a0» est introuvable.",
+                                  "L'aide de Calcimandarix est introuvable."},
+                      MissingCase{"en", "The \u201cRules of writing\u201d document cannot be found.",
+                                  "Calcimandarix Help not found."},
+                      MissingCase{"zh-CN", "找不到书写规则文档。", "找不到 Calcimandarix 帮助。"},
+                      MissingCase{"zh-TW", "找不到書寫規則文件。", "找不到 Calcimandarix 說明。"},
+                      MissingCase{"", "langue", "Calcimandarix Help not found."}),
+    [](const auto& info) {
+      QString name = QString::fromLatin1(info.param.bcp47);
+      return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
+    });
 
 TEST_F(MenuHandlersTest, DocumentsAreFoundInTheBundleNamedCalcimandarixBesideTheApplication) {
   start();

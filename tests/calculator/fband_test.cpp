@@ -63,12 +63,11 @@ TEST_P(ClearingALongTape, LeavesOneGreySeparatorAndMarksThatSomethingCameBefore)
   EXPECT_TRUE(tapeText().startsWith(QStringLiteral("...") + sep));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tapes, ClearingALongTape,
-    ::testing::Values(LongTapeCase{"AfterAResult", {"BB10", "BB2", "BBad", "BB3", "BBe"}},
-                      LongTapeCase{"DuringAnEntry", {"BB10", "BB2"}},
-                      LongTapeCase{"AfterAnOperator", {"BB10", "BB2", "BBad", "BB3", "BBsous"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tapes, ClearingALongTape,
+                         ::testing::Values(LongTapeCase{"AfterAResult", {"BB10", "BB2", "BBad", "BB3", "BBe"}},
+                                           LongTapeCase{"DuringAnEntry", {"BB10", "BB2"}},
+                                           LongTapeCase{"AfterAnOperator", {"BB10", "BB2", "BBad", "BB3", "BBsous"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TapeWindowTest, ClearingTheTapeWhileAnEntryRunsKeepsTheOperandBehindTheDots) {
   start();
@@ -87,11 +86,11 @@ TEST_F(TapeWindowTest, ShowsFinishedCalculationsInBlackAndTheCurrentLineInGrey) 
   // 十二 加 三 等于 减 二 等于: the second calculation runs on from the first result.
   pressKeys({"BB10", "BB2", "BBad", "BB3", "BBe", "BBsous", "BB2", "BBe"});
   const App& a = application();
-  const QString finished = QStringList{QStringLiteral("十二"), a.cplus, QStringLiteral("三"), a.ce,
-                                       QStringLiteral("十五"), a.cmoins, QStringLiteral("二"), a.ce,
-                                       QStringLiteral("十三")}
-                               .join(sep) +
-                           sep;
+  const QString finished =
+      QStringList{QStringLiteral("十二"), a.cplus, QStringLiteral("三"),  a.ce, QStringLiteral("十五"), a.cmoins,
+                  QStringLiteral("二"),   a.ce,    QStringLiteral("十三")}
+          .join(sep) +
+      sep;
   EXPECT_EQ(tapeText(), finished + sep + sep);
   const int length = platform::Len(finished);
   for (int i = 0; i < length; ++i) EXPECT_EQ(tape.EditField1->colorAt(i), platform::Color{0x000000}) << i;

@@ -1,7 +1,6 @@
 // Texts of any length and content in the Chinese field: read to the end, in linear time,
 // with the value or the marker they deserve.
 
-
 #include "numerals/reader_fixture.h"
 #include "support/cpu_timer.h"
 

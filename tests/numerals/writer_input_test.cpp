@@ -120,7 +120,8 @@ TEST_F(WriterLongInputTest, AMebibytePasteIsWrittenInUnderASecond) {
        QStringLiteral("零点三三三三三三三三三三三三三三"), 0},
       {"a bad character first", QStringLiteral("x") + repeated(QStringLiteral("1"), kMebibyte),
        QStringLiteral("???????"), 0},
-      {"a digit after a mebibyte of emoji", repeated(QStringLiteral("😀"), kMebibyte) + QStringLiteral("1"),
+      // A mebibyte in UTF-8: an emoji takes four bytes and two UTF-16 units.
+      {"a digit after a mebibyte of emoji", repeated(QStringLiteral("😀"), kMebibyte / 2) + QStringLiteral("1"),
        QStringLiteral("???????"), 0},
   };
   EXPECT_LT(pasteEach(texts), 1000);

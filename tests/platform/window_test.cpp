@@ -2,10 +2,13 @@
 // loops that return after Close, the keys of a dialog, quitting, and window sizes.
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 
 #include "platform/platform_fixture.h"
 
@@ -398,6 +401,48 @@ TEST_F(LocksTest, LocksDoNothingInAFixedWindow) {
   processEvents();
   EXPECT_EQ(fixed.findControl(QStringLiteral("PB"))->top(), 150);
   EXPECT_EQ(fixed.findControl(QStringLiteral("PB"))->widget()->geometry().top(), 150);
+}
+
+}  // namespace
+
+namespace {
+
+class PlacementTest : public PlatformTest {
+ protected:
+  // Centres of rectangles of even size differ by the rounding of one pixel.
+  static bool centredOn(const QRect& window, const QRect& area) {
+    const QPoint d = window.center() - area.center();
+    return std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1;
+  }
+};
+
+// A window placed on the main screen or over its parent comes up centred there, once; a
+// window the user moved afterwards stays where it was put.
+TEST_F(PlacementTest, AWindowIsCentredWhereItsPlacementSaysOnItsFirstShowing) {
+  WindowA& parent = app().instance<WindowA>();
+  parent.widget()->move(40, 30);
+  parent.show();
+  parent.widget()->activateWindow();
+  processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), parent.widget());
+
+  // Placements are design properties, set before the window is first shown.
+  WindowB::log().onOpen = [](Window& w) {
+    w.setSize(100, 60);
+    w.setFrame(platform::Frame::Floating);
+    w.setPlacement(platform::Placement::ParentWindow);
+  };
+  WindowB& note = app().instance<WindowB>();
+  EXPECT_TRUE(centredOn(note.widget()->frameGeometry(), parent.widget()->frameGeometry()));
+
+  WindowC::log().onOpen = [](Window& w) { w.setPlacement(platform::Placement::MainScreen); };
+  WindowC& about = app().instance<WindowC>();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(centredOn(about.widget()->frameGeometry(), screen));
+  about.widget()->move(5, 5);
+  about.setVisible(false);
+  about.show();
+  EXPECT_EQ(about.widget()->pos(), QPoint(5, 5));
 }
 
 }  // namespace

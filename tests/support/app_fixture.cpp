@@ -14,9 +14,7 @@
 
 #include "platform/window.h"
 
-AppFixture::AppFixture() {
-  EXPECT_TRUE(prefsDir_.isValid());
-}
+AppFixture::AppFixture() { EXPECT_TRUE(prefsDir_.isValid()); }
 
 AppFixture::~AppFixture() {
   app_.reset();
@@ -170,9 +168,7 @@ void AppFixture::paste(const QString& text) {
   chooseMenu(QStringLiteral("EditPaste"));
 }
 
-platform::MenuItem* AppFixture::menuItem(const QString& itemName) const {
-  return app_->menuBar()->lookup(itemName);
-}
+platform::MenuItem* AppFixture::menuItem(const QString& itemName) const { return app_->menuBar()->lookup(itemName); }
 
 void AppFixture::chooseMenu(const QString& itemName) {
   platform::MenuItem* item = menuItem(itemName);

@@ -67,7 +67,8 @@ class AppFixture : public ::testing::Test {
   // A mouse click into a field or canvas at (x, y), or at its middle.
   void click(const QString& name, const QString& windowClass = QStringLiteral("Fpr"), int x = -1, int y = -1);
   // Key presses typed into the widget that has the Qt focus (or into the named field).
-  void type(const QString& text, const QString& fieldName = QString(), const QString& windowClass = QStringLiteral("Fpr"));
+  void type(const QString& text, const QString& fieldName = QString(),
+            const QString& windowClass = QStringLiteral("Fpr"));
   // Text committed by an input method into a field.
   void commit(const QString& fieldName, const QString& text);
   // Pastes through the Edit menu into the field that has the focus.
