@@ -15,12 +15,16 @@ Picture Picture::load(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) return {};
   QByteArray bytes = file.readAll();
   QBuffer buffer(&bytes);
-  QImageReader reader(&buffer);
+  // A PNG is read by Qt's own handler; only other formats make Qt load its image plugins to
+  // recognise them (several libraries to load, at every start).
+  const QByteArray format = bytes.startsWith("\x89PNG\r\n\x1a\n") ? QByteArray("png") : QByteArray();
+  QImageReader reader(&buffer, format);
   const QSize size = reader.size();
   if (!reader.canRead() || !size.isValid()) return {};
   Picture picture;
   picture.data_ = std::make_shared<Data>();
   picture.data_->pending = std::move(bytes);
+  picture.data_->format = format;
   picture.data_->size = size;
   return picture;
 }
@@ -36,7 +40,7 @@ Picture Picture::fromImage(const QImage& image) {
 const QImage& Picture::image() const {
   if (!data_->pending.isEmpty()) {
     // A file that fails to decode after a sound header draws as nothing.
-    data_->image = QImage::fromData(data_->pending);
+    data_->image = QImage::fromData(data_->pending, data_->format.isEmpty() ? nullptr : data_->format.constData());
     data_->pending.clear();
   }
   return data_->image;

@@ -30,6 +30,7 @@ class Picture {
   struct Data {
     // The file's bytes while its pixels are still to be decoded; empty once they are.
     QByteArray pending;
+    QByteArray format;  // "png", or empty to let Qt recognise it
     QSize size;
     QImage image;
     int transparent = 0;
