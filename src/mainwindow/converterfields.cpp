@@ -1,26 +1,11 @@
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
 #include "numerals/fouimais.h"
-#include "platform/application.h"
-
-namespace {
-
-// The note is hidden only when it exists; an unbuilt note window is not shown anyway.
-void hideNote() {
-  if (fouimais* note = platform::Application::current()->liveInstance<fouimais>()) note->setVisible(false);
-}
-
-bool noteVisible() {
-  fouimais* note = platform::Application::current()->liveInstance<fouimais>();
-  return note != nullptr && note->visible();
-}
-
-}  // namespace
 
 // The reader converts only while the routing points at EFca, so the Arabic text it writes into
 // EFcr does not come back: App.position is the only guard between the two fields.
 void Fpr::EFca_TextChange() {
-  hideNote();
+  fouimais::hide();
   app().chinoisarabe.cachange();
   EFca->setScrollPosition(0);
   EFcr->setScrollPosition(0);
@@ -37,7 +22,7 @@ bool Fpr::EFca_MouseDown(int, int) {
   App& a = app();
   a.position = 2;
   refresh(true);
-  if (noteVisible()) hideNote();
+  fouimais::hide();
   // The field is judged anew from a reset reader, so a text refused before gets a fresh reading.
   a.chinoisarabe.fouimaisdemandee = 0;
   a.chinoisarabe.initialisernombre();
@@ -74,7 +59,7 @@ bool Fpr::Canvas4_MouseDown(int, int) {
     a.chinoisarabe.initialisernombre();
     a.chinoisarabe.arabisertexte();
   }
-  hideNote();
+  fouimais::hide();
   refresh(true);
   return false;
 }
@@ -85,10 +70,7 @@ void Fpr::EFca_GotFocus() {
   StaticText6->setVisible(false);
 }
 
-void Fpr::EFcr_GotFocus() {
-  StaticText2->setVisible(false);
-  StaticText6->setVisible(false);
-}
+void Fpr::EFcr_GotFocus() { EFca_GotFocus(); }
 
 // The window hands this invisible field the focus when it opens, so that no control keeps it.
 void Fpr::EditField1_GotFocus() { platform::ClearFocus(); }

@@ -175,7 +175,7 @@ void ChinoisArabe::cachange() {
   // Only the user's typing in the Chinese field is read back; the writer's output is not.
   if (app_.position != 2) return;
   fpr.EFca->setFocus();
-  fouimais::get().setVisible(false);
+  fouimais::hide();
   fouimaisdemandee = 0;
   initialisernombre();
   fpr.EFcr->setText(QString());

@@ -13,6 +13,10 @@ fouimais::fouimais() : platform::Window(QStringLiteral("fouimais")) {
 
 fouimais& fouimais::get() { return platform::Application::current()->instance<fouimais>(); }
 
+void fouimais::hide() {
+  if (fouimais* note = platform::Application::current()->liveInstance<fouimais>()) note->setVisible(false);
+}
+
 void fouimais::Layout() {
   setTitle(QString());
   setSize(349, 102);

@@ -9,6 +9,8 @@ class fouimais : public platform::Window {
  public:
   fouimais();
   static fouimais& get();
+  // Hides the note if there is one; a note that was never built is not shown anyway.
+  static void hide();
 
   platform::StaticText* StaticText1 = nullptr;
 

@@ -6,6 +6,7 @@
 #include "dialogs/Fbienvenueavec.h"
 #include "strings/langues.h"
 #include "support/app_fixture.h"
+#include "support/character_tables.h"
 
 namespace {
 
@@ -214,15 +215,13 @@ INSTANTIATE_TEST_SUITE_P(EachLanguage, StartupOrderTest,
 
 // ---- The preferences file and the UI language choose the start ----
 
-enum class Table { SimplifiedUsual, TraditionalUsual, SimplifiedFinancial, TraditionalFinancial };
-
 struct PrefsCase {
   const char* name;
   // The file's bytes; "folder" makes the item a folder, "missing" leaves no item.
   QByteArray file;
   const char* language;
   bool flags[4];  // welcome, default characters, simplified, usual
-  Table table;
+  CharacterTable table;
 };
 
 const QByteArray missingFile("missing");
@@ -255,8 +254,8 @@ TEST_P(StartPreferencesTest, ChoosesTheFlagsTheWelcomeWindowTheTableAndItsCheckM
   EXPECT_EQ(a.preflueusuelle, c.flags[3]);
   EXPECT_EQ(services().modalWindows.contains(QStringLiteral("Fbienvenueavec")), c.flags[0]);
 
-  const bool simplified = c.table == Table::SimplifiedUsual || c.table == Table::SimplifiedFinancial;
-  const bool usual = c.table == Table::SimplifiedUsual || c.table == Table::TraditionalUsual;
+  const bool simplified = isSimplified(c.table);
+  const bool usual = isUsual(c.table);
   // Two keys tell the four tables apart: 二 二 贰 貳 and 万 萬 万 萬.
   const QString two[] = {QStringLiteral("二"), QStringLiteral("二"), QStringLiteral("贰"), QStringLiteral("貳")};
   const QString tenThousand[] = {QStringLiteral("万"), QStringLiteral("萬"), QStringLiteral("万"),
@@ -276,7 +275,7 @@ TEST_P(StartPreferencesTest, ChoosesTheFlagsTheWelcomeWindowTheTableAndItsCheckM
   }
 }
 
-using T = Table;
+using T = CharacterTable;
 QByteArray bytes(const char* data, int size) { return QByteArray(data, size); }
 
 // clang-format off

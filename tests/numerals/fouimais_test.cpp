@@ -17,7 +17,7 @@ class MismatchNoteTest : public ReaderFixture {
 };
 
 TEST_F(MismatchNoteTest, IsASmallFloatingWindowCreatedHidden) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   fouimais& n = fouimais::get();
   EXPECT_FALSE(n.visible());
   EXPECT_EQ(n.title(), QString());
@@ -43,21 +43,21 @@ TEST_F(MismatchNoteTest, IsASmallFloatingWindowCreatedHidden) {
 TEST_F(MismatchNoteTest, NamesTheTableInForceInTheUiLanguage) {
   const struct {
     const char* language;
-    Table table;
+    CharacterTable table;
     const char* text;  // a numeral with a character of another table
     const char* sentence;
   } cases[] = {
-      {"en", Table::SimplifiedUsual, "壹",
+      {"en", CharacterTable::SimplifiedUsual, "壹",
        "Yes, but some characters do not match \"Simplified chinese Usual characters\"."},
-      {"en", Table::TraditionalFinancial, "一",
+      {"en", CharacterTable::TraditionalFinancial, "一",
        "Yes, but some characters do not match \"Traditional chinese Financial characters\"."},
-      {"fr", Table::SimplifiedFinancial, "一",
+      {"fr", CharacterTable::SimplifiedFinancial, "一",
        "Oui, mais certains caractères ne sont pas du jeu \"Chinois simplifié Caractères financiers\"."},
-      {"zh-CN", Table::SimplifiedUsual, "壹", "可以换算，但有些字符不是简体中文小写数字的。"},
-      {"zh-TW", Table::TraditionalUsual, "壹", "可以換算，但有些字元不是繁體中文小寫數字的。"},
-      {"zh-TW", Table::SimplifiedFinancial, "一", "可以換算，但有些字元不是簡體中文大寫數字的。"},
+      {"zh-CN", CharacterTable::SimplifiedUsual, "壹", "可以换算，但有些字符不是简体中文小写数字的。"},
+      {"zh-TW", CharacterTable::TraditionalUsual, "壹", "可以換算，但有些字元不是繁體中文小寫數字的。"},
+      {"zh-TW", CharacterTable::SimplifiedFinancial, "一", "可以換算，但有些字元不是簡體中文大寫數字的。"},
       // No known language: the three texts run together.
-      {"", Table::TraditionalFinancial, "一",
+      {"", CharacterTable::TraditionalFinancial, "一",
        "Yes, but some characters do not matchTraditional chineseFinancial characters"},
   };
   for (const auto& c : cases) {
@@ -70,7 +70,7 @@ TEST_F(MismatchNoteTest, NamesTheTableInForceInTheUiLanguage) {
 }
 
 TEST_F(MismatchNoteTest, NamesNoTableWhenNoneIsMarked) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   for (platform::MenuItem* item :
        {caracteresChinoissimplifié(), caracteresChinoissimplifié1(), caracteresChinoistraditionnel(),
         caracteresnotationsusuelle(), caracteresnotationfinanciere()}) {
@@ -81,7 +81,7 @@ TEST_F(MismatchNoteTest, NamesNoTableWhenNoneIsMarked) {
 }
 
 TEST_F(MismatchNoteTest, NamesANotationChosenSinceTheLastShowing) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   convert(QStringLiteral("壹"));
   ASSERT_TRUE(noteShown());
   ASSERT_TRUE(sentence().contains(caracteresnotationsusuelle()->text()));
@@ -96,7 +96,7 @@ TEST_F(MismatchNoteTest, NamesANotationChosenSinceTheLastShowing) {
 }
 
 TEST_F(MismatchNoteTest, PrefersTheTraditionalAndFinancialMarksWhenBothAreSet) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   caracteresChinoistraditionnel()->setChecked(true);
   caracteresnotationfinanciere()->setChecked(true);
   convert(QStringLiteral("壹"));
@@ -105,7 +105,7 @@ TEST_F(MismatchNoteTest, PrefersTheTraditionalAndFinancialMarksWhenBothAreSet) {
 }
 
 TEST_F(MismatchNoteTest, ComesBackAfterTheUserClosedIt) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   convert(QStringLiteral("壹"));
   ASSERT_TRUE(noteShown());
   note()->close();
@@ -118,7 +118,7 @@ TEST_F(MismatchNoteTest, ComesBackAfterTheUserClosedIt) {
 }
 
 TEST_F(MismatchNoteTest, StaysHiddenForARefusedText) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   convert(QStringLiteral("壹壹"));
   EXPECT_EQ(arabicField(), QStringLiteral("????????"));
   EXPECT_FALSE(noteShown());
@@ -132,7 +132,7 @@ namespace {
 
 // The note comes up while the user types: the keyboard stays in the Chinese field.
 TEST_F(MismatchNoteTest, ShowingTheNoteLeavesTheKeyboardInTheChineseField) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   click(QStringLiteral("EFca"));
   typeCharacters(QStringLiteral("壹"));
   ASSERT_TRUE(noteShown());

@@ -50,7 +50,7 @@ const std::vector<KeyCase> kKeyCases = {
      "999999999999.99", false, 0},
 };
 
-class CalculatorReading : public ReaderFixture, public ::testing::WithParamInterface<Table> {};
+class CalculatorReading : public ReaderFixture, public ::testing::WithParamInterface<CharacterTable> {};
 
 TEST_P(CalculatorReading, ShowsEachAcceptedKeyAndRefusesTheRest) {
   startWith(GetParam());
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(AllTables, CalculatorReading, ::testing::ValuesIn(kAllT
 class CalculatorReaderTest : public ReaderFixture {};
 
 TEST_F(CalculatorReaderTest, KeepsTheValueAndTheTapeAndHistoryLines) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   keyIn(QStringLiteral("负十二点五"));
   EXPECT_EQ(application().n0valeur, -12.5);
   EXPECT_EQ(reader().textactuel, QStringLiteral("负十二点五"));
@@ -88,7 +88,7 @@ TEST_F(CalculatorReaderTest, KeepsTheValueAndTheTapeAndHistoryLines) {
 }
 
 TEST_F(CalculatorReaderTest, ShrinksALongDisplay) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   // 24 characters, then the 25th.
   keyIn(QStringLiteral("九千九百九十九亿九千九百九十九万九千九百九十九点"));
   ASSERT_EQ(displayText().size(), 24);
@@ -100,7 +100,7 @@ TEST_F(CalculatorReaderTest, ShrinksALongDisplay) {
 // The display read again from its own text, as a click on it, the engine and the delete key
 // have it read.
 TEST_F(CalculatorReaderTest, RebuildsTheNumberFromTheDisplayText) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   keyIn(QStringLiteral("三百五"));
   click(QStringLiteral("Canvas4"));
   EXPECT_EQ(displayText(), QStringLiteral("三百五"));
@@ -120,7 +120,7 @@ TEST_F(CalculatorReaderTest, RebuildsTheNumberFromTheDisplayText) {
 }
 
 TEST_F(CalculatorReaderTest, GivesEachRefusedCharacterOfATextItsOwnMessage) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   const struct {
     const char* text;
     const char* display;
@@ -144,7 +144,7 @@ TEST_F(CalculatorReaderTest, GivesEachRefusedCharacterOfATextItsOwnMessage) {
 }
 
 TEST_F(CalculatorReaderTest, EmptiesTheEchoAndTheTapeLineForAnEmptyText) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   keyIn(QStringLiteral("十二"));
   readDisplayText(QString());
   EXPECT_EQ(displayText(), QString());
@@ -156,7 +156,7 @@ TEST_F(CalculatorReaderTest, EmptiesTheEchoAndTheTapeLineForAnEmptyText) {
 // A display written in one table and read again by the calculator after the table changed
 // raises the note, as long as a converter reading left it armed.
 TEST_F(CalculatorReaderTest, NotesADisplayOfAnotherTable) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   convert(QStringLiteral("一"));
   click(QStringLiteral("Canvas4"));
   keyIn(QStringLiteral("三万"));

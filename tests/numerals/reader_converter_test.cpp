@@ -108,7 +108,7 @@ const std::vector<Case> kCases = {
     {"负九千九百九十九亿九千九百九十九万九千九百九十九点九九", "-999999999999.99", false},
 };
 
-class ConverterReading : public ReaderFixture, public ::testing::WithParamInterface<Table> {};
+class ConverterReading : public ReaderFixture, public ::testing::WithParamInterface<CharacterTable> {};
 
 TEST_P(ConverterReading, ReadsEveryRuleOfWritingInItsOwnTable) {
   startWith(GetParam());
@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(AllTables, ConverterReading, ::testing::ValuesIn(kAllTa
 class ConverterFieldTest : public ReaderFixture {};
 
 TEST_F(ConverterFieldTest, TrimsSpacesAndControlsAtBothEndsOnly) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   const struct {
     const char* pasted;
     const char* field;
@@ -188,7 +188,7 @@ TEST_F(ConverterFieldTest, TrimsSpacesAndControlsAtBothEndsOnly) {
 }
 
 TEST_F(ConverterFieldTest, RefusesCharactersThatAreNoNumeral) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   for (const char* text : {"两百", "〇", "3百", "三3", "三百a", "三,百", "三百。", "负-五", "三亿零五千万x", "x"}) {
     SCOPED_TRACE(text);
     convert(QString::fromUtf8(text));
@@ -200,37 +200,37 @@ TEST_F(ConverterFieldTest, RefusesCharactersThatAreNoNumeral) {
 // Characters of another table are read, and the note says so; a refused text shows no note.
 TEST_F(ConverterFieldTest, NotesCharactersOfAnotherTable) {
   const struct {
-    Table table;
+    CharacterTable table;
     const char* text;
     const char* arabic;
     bool note;
   } cases[] = {
-      {Table::SimplifiedUsual, "壹佰", "100", true},
-      {Table::SimplifiedUsual, "壹佰两", "????????", false},
-      {Table::SimplifiedUsual, "两壹佰", "????????", false},
-      {Table::SimplifiedUsual, "一百", "100", false},
-      {Table::SimplifiedUsual, "一萬", "10000", true},
-      {Table::SimplifiedUsual, "負五", "-5", true},
-      {Table::SimplifiedUsual, "三點五", "3.5", true},
-      {Table::SimplifiedUsual, "三億", "300000000", true},
-      {Table::SimplifiedUsual, "一萬二千", "12000", true},
-      {Table::TraditionalUsual, "一万", "10000", true},
-      {Table::TraditionalUsual, "一萬", "10000", false},
-      {Table::TraditionalUsual, "一百零五", "105", false},
-      {Table::TraditionalUsual, "贰", "2", true},
-      {Table::TraditionalUsual, "貳", "2", true},
-      {Table::SimplifiedFinancial, "壹万贰仟", "12000", false},
-      {Table::SimplifiedFinancial, "一万", "10000", true},
-      {Table::SimplifiedFinancial, "贰", "2", false},
-      {Table::SimplifiedFinancial, "貳", "2", true},
-      {Table::TraditionalFinancial, "參億零伍萬", "300050000", false},
-      {Table::TraditionalFinancial, "叁億零伍萬", "300050000", true},
-      {Table::TraditionalFinancial, "參亿零伍萬", "300050000", true},
-      {Table::TraditionalFinancial, "零", "0", false},
+      {CharacterTable::SimplifiedUsual, "壹佰", "100", true},
+      {CharacterTable::SimplifiedUsual, "壹佰两", "????????", false},
+      {CharacterTable::SimplifiedUsual, "两壹佰", "????????", false},
+      {CharacterTable::SimplifiedUsual, "一百", "100", false},
+      {CharacterTable::SimplifiedUsual, "一萬", "10000", true},
+      {CharacterTable::SimplifiedUsual, "負五", "-5", true},
+      {CharacterTable::SimplifiedUsual, "三點五", "3.5", true},
+      {CharacterTable::SimplifiedUsual, "三億", "300000000", true},
+      {CharacterTable::SimplifiedUsual, "一萬二千", "12000", true},
+      {CharacterTable::TraditionalUsual, "一万", "10000", true},
+      {CharacterTable::TraditionalUsual, "一萬", "10000", false},
+      {CharacterTable::TraditionalUsual, "一百零五", "105", false},
+      {CharacterTable::TraditionalUsual, "贰", "2", true},
+      {CharacterTable::TraditionalUsual, "貳", "2", true},
+      {CharacterTable::SimplifiedFinancial, "壹万贰仟", "12000", false},
+      {CharacterTable::SimplifiedFinancial, "一万", "10000", true},
+      {CharacterTable::SimplifiedFinancial, "贰", "2", false},
+      {CharacterTable::SimplifiedFinancial, "貳", "2", true},
+      {CharacterTable::TraditionalFinancial, "參億零伍萬", "300050000", false},
+      {CharacterTable::TraditionalFinancial, "叁億零伍萬", "300050000", true},
+      {CharacterTable::TraditionalFinancial, "參亿零伍萬", "300050000", true},
+      {CharacterTable::TraditionalFinancial, "零", "0", false},
       // Recorded even after a refusal; the refusal hides it.
-      {Table::TraditionalFinancial, "壹壹万", "????????", false},
+      {CharacterTable::TraditionalFinancial, "壹壹万", "????????", false},
       // Every table's characters mixed in one numeral.
-      {Table::SimplifiedUsual, "一亿貳仟叁佰四十萬伍千陸百七十捌點九", "123405678.9", true},
+      {CharacterTable::SimplifiedUsual, "一亿貳仟叁佰四十萬伍千陸百七十捌點九", "123405678.9", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(tableName(c.table)) + " " + c.text);
@@ -242,7 +242,7 @@ TEST_F(ConverterFieldTest, NotesCharactersOfAnotherTable) {
 }
 
 TEST_F(ConverterFieldTest, HidesTheNoteAtTheNextChangeAndShowsItAgainWhenDue) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   convert(QStringLiteral("壹佰"));
   ASSERT_TRUE(noteShown());
   convert(QStringLiteral("一百"));
@@ -255,7 +255,7 @@ TEST_F(ConverterFieldTest, HidesTheNoteAtTheNextChangeAndShowsItAgainWhenDue) {
 }
 
 TEST_F(ConverterFieldTest, ReadsAtEveryKeystroke) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   click(QStringLiteral("EFca"));
   const struct {
     const char* key;
@@ -275,7 +275,7 @@ TEST_F(ConverterFieldTest, ReadsAtEveryKeystroke) {
 }
 
 TEST_F(ConverterFieldTest, ReadsTextsCommittedByAnInputMethod) {
-  startWith(Table::TraditionalUsual);
+  startWith(CharacterTable::TraditionalUsual);
   click(QStringLiteral("EFca"));
   commit(QStringLiteral("EFca"), QStringLiteral("一萬零五"));
   EXPECT_EQ(chineseField(), QStringLiteral("一萬零五"));
@@ -286,7 +286,7 @@ TEST_F(ConverterFieldTest, ReadsTextsCommittedByAnInputMethod) {
 
 // A text refused once is judged anew at the next change.
 TEST_F(ConverterFieldTest, StartsEveryReadingAfresh) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   convert(QStringLiteral("一十"));
   ASSERT_EQ(arabicField(), kRefused);
   convert(QStringLiteral("十"));

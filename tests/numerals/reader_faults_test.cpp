@@ -13,7 +13,7 @@ class ReaderSoundnessTest : public ReaderFixture {};
 // A 万 group that ends in 零 and a digit, after 亿: the echo is italic only because the digits
 // after 亿 wait for 万, and 万 is just what closes them.
 TEST_F(ReaderSoundnessTest, ReadsTheStandardWritingOfZerosInsideTheWanGroupAfterYi) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   const struct {
     const char* text;
     const char* arabic;
@@ -47,7 +47,7 @@ TEST_F(ReaderSoundnessTest, ReadsTheStandardWritingOfZerosInsideTheWanGroupAfter
 
 // 亿零…千 stands for an empty 万 group; a 千 after a later 零 means nothing.
 TEST_F(ReaderSoundnessTest, TakesAThousandAfterYiZeroOnlyForAnEmptyWanGroup) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   const struct {
     const char* text;
     const char* arabic;
@@ -71,7 +71,7 @@ TEST_F(ReaderSoundnessTest, TakesAThousandAfterYiZeroOnlyForAnEmptyWanGroup) {
 }
 
 TEST_F(ReaderSoundnessTest, StartsANewNumberUprightInTheConverter) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   click(QStringLiteral("EFca"));
   typeCharacters(QStringLiteral("三百五"));
   ASSERT_TRUE(arabicItalic());
@@ -89,7 +89,7 @@ TEST_F(ReaderSoundnessTest, StartsANewNumberUprightInTheConverter) {
 }
 
 TEST_F(ReaderSoundnessTest, StartsANewNumberUprightOnTheDisplay) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   const char* const clears[] = {"BevelButton2", "BevelButton1"};
   for (const char* clearKey : clears) {
     SCOPED_TRACE(clearKey);
@@ -110,7 +110,7 @@ TEST_F(ReaderSoundnessTest, StartsANewNumberUprightOnTheDisplay) {
 
 // Typing 点, 万 or 亿 into the Chinese field keeps the keyboard there: the next key lands.
 TEST_F(ReaderSoundnessTest, KeepsTheFocusInTheChineseFieldWhileReading) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   click(QStringLiteral("EFca"));
   for (const char* key : {"三", "亿", "零", "五", "万", "点", "五"}) {
     SCOPED_TRACE(key);
@@ -149,7 +149,7 @@ TEST_F(ReaderSoundnessTest, ReadsMinusAndYiOfAnyTableAlike) {
       {"三亿零五千萬", "????????"},
       {"三億零五百萬", "305000000"},
   };
-  for (Table table : kAllTables) {
+  for (CharacterTable table : kAllTables) {
     startWith(table);
     for (const auto& c : cases) {
       SCOPED_TRACE(std::string(tableName(table)) + " " + c.text);
@@ -160,7 +160,7 @@ TEST_F(ReaderSoundnessTest, ReadsMinusAndYiOfAnyTableAlike) {
 }
 
 TEST_F(ReaderSoundnessTest, ShowsALoneMinusOfAnyTableOnTheDisplay) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   for (const char* text : {"负", "負"}) {
     SCOPED_TRACE(text);
     readDisplayText(QString::fromUtf8(text));
@@ -173,7 +173,7 @@ TEST_F(ReaderSoundnessTest, ShowsALoneMinusOfAnyTableOnTheDisplay) {
 // However many spaces surround the text, the field is trimmed in one write and read once,
 // with the same outcome as a text without them.
 TEST_F(ReaderSoundnessTest, TrimsAnyNumberOfSpacesInOneWrite) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   const QString blanks = QString(100, QLatin1Char(' ')) + QStringLiteral("\t\n");
   const QString texts[] = {blanks + QStringLiteral("壹佰") + blanks,
                            QString(1000000, QLatin1Char(' ')) + QStringLiteral("壹佰"),

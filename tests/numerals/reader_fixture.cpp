@@ -29,40 +29,26 @@ TableCharacters make(const char* digits, const char* powers, const char* minus, 
 
 }  // namespace
 
-const char* tableName(Table table) {
-  switch (table) {
-    case Table::SimplifiedUsual:
-      return "SimplifiedUsual";
-    case Table::TraditionalUsual:
-      return "TraditionalUsual";
-    case Table::SimplifiedFinancial:
-      return "SimplifiedFinancial";
-    case Table::TraditionalFinancial:
-      return "TraditionalFinancial";
-  }
-  return "";
-}
-
-const TableCharacters& charactersOf(Table table) {
+const TableCharacters& charactersOf(CharacterTable table) {
   static const TableCharacters simplifiedUsual = make("零一二三四五六七八九", "十百千万亿", "负", "点");
   static const TableCharacters traditionalUsual = make("零一二三四五六七八九", "十百千萬億", "負", "點");
   static const TableCharacters simplifiedFinancial = make("零壹贰叁肆伍陆柒捌玖", "拾佰仟万亿", "负", "点");
   static const TableCharacters traditionalFinancial = make("零壹貳參肆伍陸柒捌玖", "拾佰仟萬億", "負", "點");
   switch (table) {
-    case Table::SimplifiedUsual:
+    case CharacterTable::SimplifiedUsual:
       return simplifiedUsual;
-    case Table::TraditionalUsual:
+    case CharacterTable::TraditionalUsual:
       return traditionalUsual;
-    case Table::SimplifiedFinancial:
+    case CharacterTable::SimplifiedFinancial:
       return simplifiedFinancial;
-    case Table::TraditionalFinancial:
+    case CharacterTable::TraditionalFinancial:
       return traditionalFinancial;
   }
   return simplifiedUsual;
 }
 
-QString inTable(Table table, const QString& simplifiedUsual) {
-  const TableCharacters& from = charactersOf(Table::SimplifiedUsual);
+QString inTable(CharacterTable table, const QString& simplifiedUsual) {
+  const TableCharacters& from = charactersOf(CharacterTable::SimplifiedUsual);
   const TableCharacters& to = charactersOf(table);
   QHash<QString, QString> map;
   for (int i = 0; i < 10; ++i) map.insert(from.digit[i], to.digit[i]);
@@ -78,10 +64,8 @@ QString inTable(Table table, const QString& simplifiedUsual) {
   return out;
 }
 
-void ReaderFixture::startWith(Table table, const QString& language) {
-  const bool simplified = table == Table::SimplifiedUsual || table == Table::SimplifiedFinancial;
-  const bool usual = table == Table::SimplifiedUsual || table == Table::TraditionalUsual;
-  const char bytes[4] = {0, 0, static_cast<char>(simplified), static_cast<char>(usual)};
+void ReaderFixture::startWith(CharacterTable table, const QString& language) {
+  const char bytes[4] = {0, 0, static_cast<char>(isSimplified(table)), static_cast<char>(isUsual(table))};
   setLanguage(language);
   writePrefs(QByteArray(bytes, 4));
   start();

@@ -8,27 +8,21 @@
 
 #include "numerals/chinoisarabe.h"
 #include "support/app_fixture.h"
-
-enum class Table { SimplifiedUsual, TraditionalUsual, SimplifiedFinancial, TraditionalFinancial };
-
-const char* tableName(Table table);
-inline void PrintTo(Table table, std::ostream* os) { *os << tableName(table); }
-constexpr Table kAllTables[] = {Table::SimplifiedUsual, Table::TraditionalUsual, Table::SimplifiedFinancial,
-                                Table::TraditionalFinancial};
+#include "support/character_tables.h"
 
 // The numeral characters of one table.
 struct TableCharacters {
   QString digit[10];  // 零 to 九
   QString ten, hundred, thousand, wan, yi, minus, point;
 };
-const TableCharacters& charactersOf(Table table);
+const TableCharacters& charactersOf(CharacterTable table);
 // A text written with the simplified usual characters, in the characters of another table.
-QString inTable(Table table, const QString& simplifiedUsual);
+QString inTable(CharacterTable table, const QString& simplifiedUsual);
 
 class ReaderFixture : public AppFixture {
  protected:
   // Starts with the table in the preferences and the UI language.
-  void startWith(Table table, const QString& language = QStringLiteral("en"));
+  void startWith(CharacterTable table, const QString& language = QStringLiteral("en"));
 
   // The converter road: a click into the Chinese field, the field emptied, the text pasted.
   void convert(const QString& text);

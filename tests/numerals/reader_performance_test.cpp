@@ -20,7 +20,7 @@ QString repeated(const QString& unit, int n) {
 class LongTextTest : public ReaderFixture {};
 
 TEST_F(LongTextTest, ReadsAMebibytePasteInUnderASecond) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   const QString numeral = QStringLiteral("一亿一千零五万");
   // Words, digits, punctuation, CJK that is no numeral, an emoji, a right-to-left mark and a
   // control character.
@@ -56,7 +56,7 @@ TEST_F(LongTextTest, ReadsAMebibytePasteInUnderASecond) {
 // Trimming a megabyte writes it back into the field, which lays it out anew: about as long
 // again as the paste itself, and still linear.
 TEST_F(LongTextTest, TrimsAPastedMebibyteWithoutHanging) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   const QString kept =
       QStringLiteral("一亿一千零五万") + repeated(QStringLiteral("abc 123, 两百〇\u200F\U0001F600\x01x"), kMebi);
   click(QStringLiteral("EFca"));
@@ -69,7 +69,7 @@ TEST_F(LongTextTest, TrimsAPastedMebibyteWithoutHanging) {
 }
 
 TEST_F(LongTextTest, RefusesEveryKindOfStrangeCharacter) {
-  startWith(Table::SimplifiedUsual);
+  startWith(CharacterTable::SimplifiedUsual);
   const struct {
     const char* name;
     QString text;

@@ -58,7 +58,7 @@ class StandardWriter {
   const TableCharacters& t_;
 };
 
-class RoundTrip : public ReaderFixture, public ::testing::WithParamInterface<Table> {
+class RoundTrip : public ReaderFixture, public ::testing::WithParamInterface<CharacterTable> {
  protected:
   void SetUp() override {
     startWith(GetParam());

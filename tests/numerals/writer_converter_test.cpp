@@ -141,9 +141,7 @@ TEST_P(WriterConverterTest, ReportsAnIntegerPartOfThirteenDigitsOrMore) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, WriterConverterTest,
-                         ::testing::Values(CharacterTable::SimplifiedUsual, CharacterTable::TraditionalUsual,
-                                           CharacterTable::SimplifiedFinancial, CharacterTable::TraditionalFinancial),
+INSTANTIATE_TEST_SUITE_P(AllTables, WriterConverterTest, ::testing::ValuesIn(kAllTables),
                          [](const auto& info) { return std::string(tableName(info.param)); });
 
 class WriterFieldTest : public WriterFixture {};

@@ -3,36 +3,7 @@
 #include <array>
 #include <utility>
 
-const char* tableName(CharacterTable table) {
-  switch (table) {
-    case CharacterTable::SimplifiedUsual:
-      return "SimplifiedUsual";
-    case CharacterTable::TraditionalUsual:
-      return "TraditionalUsual";
-    case CharacterTable::SimplifiedFinancial:
-      return "SimplifiedFinancial";
-    case CharacterTable::TraditionalFinancial:
-      return "TraditionalFinancial";
-  }
-  return "";
-}
-
-void WriterFixture::useTable(CharacterTable table) {
-  switch (table) {
-    case CharacterTable::SimplifiedUsual:
-      application().simpusuel();
-      break;
-    case CharacterTable::TraditionalUsual:
-      application().tradusuel();
-      break;
-    case CharacterTable::SimplifiedFinancial:
-      application().simpfinancier();
-      break;
-    case CharacterTable::TraditionalFinancial:
-      application().tradfinancier();
-      break;
-  }
-}
+void WriterFixture::useTable(CharacterTable table) { applyTable(application(), table); }
 
 void WriterFixture::writeArabic(const QString& text) {
   if (application().position != 3) click(QStringLiteral("EFcr"));

@@ -4,14 +4,9 @@
 // simplified usual characters into the same numeral in the current table.
 
 #include <QString>
-#include <ostream>
 
 #include "support/app_fixture.h"
-
-enum class CharacterTable { SimplifiedUsual, TraditionalUsual, SimplifiedFinancial, TraditionalFinancial };
-
-const char* tableName(CharacterTable table);
-inline void PrintTo(CharacterTable table, std::ostream* os) { *os << tableName(table); }
+#include "support/character_tables.h"
 
 class WriterFixture : public AppFixture {
  protected:

@@ -76,9 +76,7 @@ TEST_P(WriterRoundTripTest, ValuesWithDecimals) {
   for (double value : {0.5, -0.5, 0.05, 1.0 / 3.0, 10.0 / 3.0, 2.05, 100000000.01}) roundTrip(value);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTables, WriterRoundTripTest,
-                         ::testing::Values(CharacterTable::SimplifiedUsual, CharacterTable::TraditionalUsual,
-                                           CharacterTable::SimplifiedFinancial, CharacterTable::TraditionalFinancial),
+INSTANTIATE_TEST_SUITE_P(AllTables, WriterRoundTripTest, ::testing::ValuesIn(kAllTables),
                          [](const auto& info) { return std::string(tableName(info.param)); });
 
 }  // namespace
