@@ -19,7 +19,8 @@ done
 # Preferences that ask for no welcome window, in a folder of our own.
 config=$(mktemp -d)
 printf '\000\001\001\001' >"$config/Calcimandarix prefs"
-idle_file=$(mktemp)
+idle_file=$(mktemp) app_times=$(mktemp) bare_times=$(mktemp)
+trap 'rm -rf "$config" "$app_times" "$bare_times" "$idle_file"' EXIT
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$config" CALCIMANDARIX_QUIT_WHEN_IDLE=1
 
 # One run: "idle total cpu" in milliseconds: from the launch to the first idle moment of the
@@ -44,8 +45,6 @@ summary() {
 # Two runs of each warm the caches; then the two programs take turns, so that a busy machine
 # slows both alike.
 for _ in 1 2; do run_once "$app" >/dev/null; run_once "$bare" >/dev/null; done
-app_times=$(mktemp) bare_times=$(mktemp)
-trap 'rm -rf "$config" "$app_times" "$bare_times" "$idle_file"' EXIT
 for ((i = 0; i < runs; i++)); do
   run_once "$app" >>"$app_times"
   run_once "$bare" >>"$bare_times"

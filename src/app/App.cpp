@@ -77,27 +77,15 @@ void App::eventOpen() {
   // 6, 7.
   Fpr::get().setVisible(true);
   for (platform::MenuItem* menu : menus) menu->setVisible(true);
-  // 8. The character table of the preferences; no mark is removed here.
+  // 8. The character table of the preferences; a fresh bar has no mark to remove.
   if (prefluesimplifie) {
     caracteresChinoissimplifié()->setChecked(true);
     caracteresChinoissimplifié1()->setChecked(true);
-    if (preflueusuelle) {
-      caracteresnotationsusuelle()->setChecked(true);
-      simpusuel();
-    } else {
-      caracteresnotationfinanciere()->setChecked(true);
-      simpfinancier();
-    }
   } else {
     caracteresChinoistraditionnel()->setChecked(true);
-    if (preflueusuelle) {
-      caracteresnotationsusuelle()->setChecked(true);
-      tradusuel();
-    } else {
-      caracteresnotationfinanciere()->setChecked(true);
-      tradfinancier();
-    }
   }
+  (preflueusuelle ? caracteresnotationsusuelle() : caracteresnotationfinanciere())->setChecked(true);
+  appliquerTableCochee();
   // 9. Which of the two simplified items shows decides its place beside the traditional one.
   const bool traditionalFirst = langueEst("chinois trad.");
   caracteresChinoissimplifié1()->setVisible(traditionalFirst);

@@ -108,6 +108,11 @@ class App : public platform::Application {
  private:
   bool opened_ = false;
   void addMenuHandlers();
+  // Loads the character table that the marks of the Characters menu name.
+  void appliquerTableCochee();
+  // Marks one notation, or one set of characters, alone and loads the table.
+  void marquerNotation(bool usuelle);
+  void marquerCaracteres(bool simplifies);
   void dresserBienvenue(const platform::Picture& picture, bool captions);
 };
 

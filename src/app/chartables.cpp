@@ -1,3 +1,5 @@
+#include "app/chartables.h"
+
 #include <array>
 
 #include "app/App.h"
@@ -5,27 +7,9 @@
 
 namespace {
 
+using chartables::Table;
+
 // clang-format off
-// The 26 strings of one character table, in the order of the fields below.
-struct Table {
-  const char* c1; const char* c2; const char* c3; const char* c4; const char* c5;
-  const char* c6; const char* c7; const char* c8; const char* c9; const char* c10;
-  const char* c100; const char* c1000; const char* c104; const char* c108; const char* cz;
-  const char* cn; const char* cp; const char* cmu; const char* cad; const char* cdiv;
-  const char* csous; const char* ce; const char* cplus; const char* cmoins; const char* cfois;
-  const char* cpar;
-};
-
-// "等于" keeps 于 in all four tables.
-constexpr Table simplifiedUsual{"一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "百", "千", "万",
-                                "亿", "零", "负", "点", "乘", "加", "除", "减", "等于", "加", "减", "乘以", "除以"};
-constexpr Table traditionalUsual{"一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "百", "千", "萬",
-                                 "億", "零", "負", "點", "乘", "加", "除", "減", "等于", "加", "減", "乘以", "除以"};
-constexpr Table simplifiedFinancial{"壹", "贰", "叁", "肆", "伍", "陆", "柒", "捌", "玖", "拾", "佰", "仟", "万",
-                                    "亿", "零", "负", "点", "乘", "加", "除", "减", "等于", "加", "减", "乘以", "除以"};
-constexpr Table traditionalFinancial{"壹", "貳", "參", "肆", "伍", "陸", "柒", "捌", "玖", "拾", "佰", "仟", "萬",
-                                     "億", "零", "負", "點", "乘", "加", "除", "減", "等于", "加", "減", "乘以", "除以"};
-
 void apply(App& a, const Table& t) {
   auto s = [](const char* text) { return QString::fromUtf8(text); };
   a.c1 = s(t.c1); a.c2 = s(t.c2); a.c3 = s(t.c3); a.c4 = s(t.c4); a.c5 = s(t.c5);
@@ -40,10 +24,10 @@ void apply(App& a, const Table& t) {
 
 }  // namespace
 
-void App::simpusuel() { apply(*this, simplifiedUsual); }
-void App::tradusuel() { apply(*this, traditionalUsual); }
-void App::simpfinancier() { apply(*this, simplifiedFinancial); }
-void App::tradfinancier() { apply(*this, traditionalFinancial); }
+void App::simpusuel() { apply(*this, chartables::simplifiedUsual); }
+void App::tradusuel() { apply(*this, chartables::traditionalUsual); }
+void App::simpfinancier() { apply(*this, chartables::simplifiedFinancial); }
+void App::tradfinancier() { apply(*this, chartables::traditionalFinancial); }
 
 void App::touches() {
   const std::array<std::pair<const char*, QString App::*>, 22> captions = {{

@@ -5,6 +5,7 @@
 #include "dialogs/FPreferences.h"
 #include "dialogs/fapropos.h"
 #include "mainwindow/Fpr.h"
+#include "mainwindow/keypad.h"
 #include "platform/application.h"
 #include "platform/files.h"
 #include "platform/menus.h"
@@ -13,11 +14,6 @@
 // Every handler returns false: nothing further handles these commands.
 
 namespace {
-
-// The Arabic captions under the keys, shown and hidden together in this order.
-const char* const keyCaptions[] = {"ST0",   "ST1",  "ST10", "ST100", "ST1000", "ST10000", "ST108", "ST2",
-                                   "ST3",   "ST4",  "ST5",  "ST6",   "ST7",    "ST8",     "ST9",   "STAd",
-                                   "STdiv", "STmu", "STn",  "STP",   "STsous", "ste"};
 
 // A document of the bundle named "Calcimandarix.app" beside the application (not necessarily the
 // running bundle): Contents/Resources/Textes/<fileName>.
@@ -31,7 +27,7 @@ platform::FolderItem helpDocument(const QString& fileName) {
 
 // Opens the document in its default application, or shows the message when it is missing.
 void openDocument(const platform::FolderItem& document, const QString& notFoundMessage) {
-  if (!document.isNull() && document.exists()) {
+  if (document.exists()) {
     document.launch(true);
   } else {
     platform::MsgBox(notFoundMessage);
@@ -44,45 +40,53 @@ bool App::AideAidesurtouches_Action() {
   platform::MenuItem* item = AideAidesurtouches();
   const bool show = !item->checked();
   Fpr& fpr = Fpr::get();
-  for (const char* name : keyCaptions) {
-    if (platform::Control* caption = fpr.findControl(QString::fromLatin1(name))) caption->setVisible(show);
-  }
+  for (const KeySpec& key : keypad()) fpr.keyCaption(QString::fromLatin1(key.label))->setVisible(show);
   item->setChecked(show);
   return false;
 }
 
+void App::appliquerTableCochee() {
+  if (caracteresChinoissimplifié()->checked()) {
+    if (caracteresnotationsusuelle()->checked()) simpusuel();
+    if (caracteresnotationfinanciere()->checked()) simpfinancier();
+  }
+  if (caracteresChinoistraditionnel()->checked()) {
+    if (caracteresnotationsusuelle()->checked()) tradusuel();
+    if (caracteresnotationfinanciere()->checked()) tradfinancier();
+  }
+}
+
+void App::marquerNotation(bool usuelle) {
+  caracteresnotationsusuelle()->setChecked(usuelle);
+  caracteresnotationfinanciere()->setChecked(!usuelle);
+  appliquerTableCochee();
+}
+
+void App::marquerCaracteres(bool simplifies) {
+  // Both simplified items carry the mark; only the first is read back.
+  caracteresChinoissimplifié()->setChecked(simplifies);
+  caracteresChinoissimplifié1()->setChecked(simplifies);
+  caracteresChinoistraditionnel()->setChecked(!simplifies);
+  appliquerTableCochee();
+}
+
 bool App::caracteresnotationfinanciere_Action() {
-  caracteresnotationfinanciere()->setChecked(true);
-  caracteresnotationsusuelle()->setChecked(false);
-  if (caracteresChinoissimplifié()->checked()) simpfinancier();
-  if (caracteresChinoistraditionnel()->checked()) tradfinancier();
+  marquerNotation(false);
   return false;
 }
 
 bool App::caracteresnotationsusuelle_Action() {
-  caracteresnotationsusuelle()->setChecked(true);
-  caracteresnotationfinanciere()->setChecked(false);
-  if (caracteresChinoissimplifié()->checked()) simpusuel();
-  if (caracteresChinoistraditionnel()->checked()) tradusuel();
+  marquerNotation(true);
   return false;
 }
 
 bool App::caracteresChinoistraditionnel_Action() {
-  caracteresChinoistraditionnel()->setChecked(true);
-  caracteresChinoissimplifié()->setChecked(false);
-  caracteresChinoissimplifié1()->setChecked(false);
-  if (caracteresnotationsusuelle()->checked()) tradusuel();
-  if (caracteresnotationfinanciere()->checked()) tradfinancier();
+  marquerCaracteres(false);
   return false;
 }
 
 bool App::caracteresChinoissimplifié_Action() {
-  // Both simplified items carry the mark; only the first is read back.
-  caracteresChinoissimplifié()->setChecked(true);
-  caracteresChinoissimplifié1()->setChecked(true);
-  caracteresChinoistraditionnel()->setChecked(false);
-  if (caracteresnotationsusuelle()->checked()) simpusuel();
-  if (caracteresnotationfinanciere()->checked()) simpfinancier();
+  marquerCaracteres(true);
   return false;
 }
 

@@ -8,6 +8,9 @@ const QString prefsFileName = QStringLiteral("Calcimandarix prefs");
 
 platform::FolderItem prefsFile() { return platform::FolderItem::preferencesFolder().child(prefsFileName); }
 
+// The default table: simplified usual, but traditional under the traditional Chinese interface.
+bool simplifieParDefaut() { return !App::langueEst("chinois trad."); }
+
 }  // namespace
 
 void App::lirepref() {
@@ -21,17 +24,13 @@ void App::lirepref() {
     prefluesimplifie = stream.readBoolean();
     preflueusuelle = stream.readBoolean();
     stream.close();
-    if (prefluedefaut) {
-      prefluesimplifie = true;
-      preflueusuelle = true;
-      if (langueEst("chinois trad.")) prefluesimplifie = false;
-    }
   } else {
     preflueafficherbienvenue = true;
     prefluedefaut = true;
-    prefluesimplifie = true;
+  }
+  if (prefluedefaut) {
+    prefluesimplifie = simplifieParDefaut();
     preflueusuelle = true;
-    if (langueEst("chinois trad.")) prefluesimplifie = false;
   }
 }
 
@@ -53,11 +52,7 @@ void App::aspectpreferencesdefaut() {
   FPreferences& dialog = FPreferences::get();
   dialog.CBdefaut->setValue(true);
   dialog.RBusuelle->setValue(true);
-  if (langueEst("chinois trad.")) {
-    dialog.RBtraditionnel->setValue(true);
-  } else {
-    dialog.RBsimplifie->setValue(true);
-  }
+  (simplifieParDefaut() ? dialog.RBsimplifie : dialog.RBtraditionnel)->setValue(true);
   dialog.GroupBox2->setEnabled(false);
   dialog.GroupBox3->setEnabled(false);
 }

@@ -134,9 +134,19 @@ void EcrireSurBande::effaceropera() {
   rafraichir();
 }
 
+void EcrireSurBande::viderEnCours() {
+  ii = 0;
+  textebande.clear();
+  textebandeprovisoir.clear();
+  redimligne(1);
+  ligne[0].clear();
+  ligne[1].clear();
+  points.clear();
+  rafraichir();
+}
+
 void EcrireSurBande::effacertout() {
   if (platform::Len(textebande) >= 2) {
-    points.clear();
     const QString& current = ligneCourante();
     if (!current.isEmpty()) {
       attenteop = true;
@@ -144,14 +154,8 @@ void EcrireSurBande::effacertout() {
     } else {
       attenteop = false;
     }
-    textebande.clear();
     textebandedefinitif.clear();
-    textebandeprovisoir.clear();
-    ii = 0;
-    redimligne(1);
-    ligne[0].clear();
-    ligne[1].clear();
-    rafraichir();
+    viderEnCours();
     points = points3;
   }
   // Called by the tape window's clear button; never builds a window that is not there.

@@ -18,6 +18,8 @@ class EcrireSurBande {
   void effacerprovisoir();
   void effaceropera();
   void effacertout();
+  // Takes the calculation in progress off the tape; the finished part stays.
+  void viderEnCours();
 
   // Resizes ligne to upper bound n (elements 0 to n), keeping what is there.
   void redimligne(int n);

@@ -8,15 +8,6 @@ namespace {
 
 bool sameWord(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
-// The running total on the history's current number step.
-void noterTotal(Historique& historique, double total) {
-  if (historique.jj < 0) historique.jj = 0;
-  if (historique.vligne.size() <= historique.jj || historique.tligne.size() <= historique.jj) {
-    historique.redim(historique.jj);
-  }
-  historique.vligne[historique.jj] = total;
-}
-
 }  // namespace
 
 void App::initialisercalculette() {
@@ -39,14 +30,7 @@ void App::initialisercalculette() {
   fpr.StaticText13->setText(QString());
 
   // The calculation in progress leaves the tape; its finished part stays.
-  ecriresurbande.ii = 0;
-  ecriresurbande.textebande.clear();
-  ecriresurbande.textebandeprovisoir.clear();
-  ecriresurbande.redimligne(1);
-  ecriresurbande.ligne[0].clear();
-  ecriresurbande.ligne[1].clear();
-  ecriresurbande.points.clear();
-  ecriresurbande.rafraichir();
+  ecriresurbande.viderEnCours();
 
   // The history of the discarded calculation goes too, so that stepping back in the new one
   // cannot bring back its operator and running total.
@@ -63,23 +47,18 @@ void App::operationdemandee() {
     chinoisarabe.initialisernombre();
     chinoisarabe.arabisertexte();
     N1valeur = chinoisarabe.actuel * chinoisarabe.negatif;
-    noterTotal(historique, N1valeur);
+    historique.noterTotal(N1valeur);
   } else if (etat == 1) {
     effectueroperation();
     if (finoperation == FinOperation::divisionparzero) return;
-    if (finoperation == FinOperation::horslimites) {
-      // The second operand stays on the display, and the user may go on typing it.
-      chinoisarabe.textactuel = N2texte;
-      fpr.StaticText11->setText(arabechinois.tradenarabedevaleur(N2valeur));
-      return;
-    }
+    if (finoperation == FinOperation::horslimites) return;
     N1texte = N3texte;
     N1valeur = N3valeur;
-    noterTotal(historique, N1valeur);
+    historique.noterTotal(N1valeur);
   } else if (etat == 2) {
     // The full result, not the value of its written text, is the running total.
     N1valeur = N3valeur;
-    noterTotal(historique, N1valeur);
+    historique.noterTotal(N1valeur);
   }
   fpr.StaticText1->setText(QString());
   fpr.Canvas4->setFocus();
@@ -96,8 +75,6 @@ void App::egaledemande() {
   effectueroperation();
   if (finoperation == FinOperation::divisionparzero) return;
   if (finoperation == FinOperation::horslimites) {
-    chinoisarabe.textactuel = N2texte;
-    fpr.StaticText11->setText(arabechinois.tradenarabedevaleur(N2valeur));
     platform::ClearFocus();
     return;
   }
@@ -164,7 +141,12 @@ void App::effectueroperation() {
 
   chinoisarabe.textactuel.clear();
   N3texte = arabechinois.tradenchinoisdevaleur(N3valeur);
-  if (arabechinois.tropbig) finoperation = FinOperation::horslimites;
+  if (arabechinois.tropbig) {
+    // The second operand stays on the display, and the user may go on typing it.
+    finoperation = FinOperation::horslimites;
+    chinoisarabe.textactuel = N2texte;
+    fpr.StaticText11->setText(arabechinois.tradenarabedevaleur(N2valeur));
+  }
 }
 
 void App::adapterecran() {

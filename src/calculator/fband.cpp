@@ -8,8 +8,6 @@ namespace {
 
 // The gap between the main window's right edge and the tape window.
 constexpr int gapToMainWindow = 20;
-// Scrolls the field to the end of the tape, however long.
-constexpr int endOfText = 10000000;
 
 }  // namespace
 
@@ -74,7 +72,6 @@ bool fband::Untitled_Action() { return true; }
 void fband::eventOpen() {
   const Fpr& main = Fpr::get();
   setLeft(main.left() + main.width() + gapToMainWindow);
-  EditField1->setScrollPosition(endOfText);
   setTop(main.top());
 }
 

@@ -14,12 +14,19 @@ void Historique::redim(int n) {
   while (vligne.size() < n + 1) vligne.append(0.0);
 }
 
-void Historique::modifiertligne() {
+int Historique::etapeCourante() {
   if (jj < 0) jj = 0;
   if (tligne.size() < jj + 1 || vligne.size() < jj + 1) redim(jj);
-  tligne[jj] = Fpr::get().StaticText1->text();
+  return jj;
+}
+
+void Historique::modifiertligne() {
+  const int etape = etapeCourante();
+  tligne[etape] = Fpr::get().StaticText1->text();
   rafraichirw1();
 }
+
+void Historique::noterTotal(double total) { vligne[etapeCourante()] = total; }
 
 void Historique::ajouterop() {
   if (jj < 0) jj = 0;

@@ -21,11 +21,16 @@ class Historique {
   void recommencer(const QString& texte, double valeur);
   // Starts again from one empty step, as a new calculation does.
   void vider();
+  // The running total on the current number step.
+  void noterTotal(double total);
 
   QStringList tligne;
   QList<double> vligne;
   int jj = 0;
 
  private:
+  // jj, both arrays grown to reach it if they must be.
+  int etapeCourante();
+
   App& app_;
 };

@@ -27,15 +27,8 @@ void w1::Layout() {
 void w1::CreateControls() {
   ed1 = make<platform::EditField>(QStringLiteral("ed1"));
   ed1->setBounds(8, 6, 278, 274);
-  ed1->setReadOnly(false);
   ed1->setMultiline(true);
-  ed1->setStyled(false);
   ed1->setBorder(true);
   ed1->setScrollbarVertical(true);
-  ed1->setUseFocusRing(true);
   ed1->setAcceptTabs(false);
-  ed1->setTextFont(QStringLiteral("System"));
-  ed1->setTextSize(0);
-  ed1->setTextColor(0x000000);
-  ed1->setBackColor(0xFFFFFF);
 }

@@ -40,9 +40,7 @@ platform::StaticText* makeLabel(FPreferences& w, const QString& name, int left, 
   auto* label = w.make<platform::StaticText>(name);
   label->setText(text);
   label->setBounds(left, top, width, 20);
-  label->setTextColor(0x000000);
   label->setTextAlign(align);
-  label->setMultiline(false);
   return label;
 }
 
@@ -69,7 +67,6 @@ void FPreferences::CreateControls() {
 
   GroupBox2 = make<platform::GroupBox>(QStringLiteral("GroupBox2"));
   GroupBox2->setBounds(40, 244, 284, 60);
-  GroupBox2->setEnabled(false);
   RBsimplifie = makeRadio(*this, QStringLiteral("RBsimplifie"), GroupBox2, 53, 254, 195, langues::lmsimplifie());
   RBsimplifie->connectAction([this] { RBsimplifie_Action(); });
   RBtraditionnel =
@@ -86,7 +83,6 @@ void FPreferences::CreateControls() {
 
   GroupBox3 = make<platform::GroupBox>(QStringLiteral("GroupBox3"));
   GroupBox3->setBounds(40, 310, 284, 60);
-  GroupBox3->setEnabled(false);
   RBusuelle = makeRadio(*this, QStringLiteral("RBusuelle"), GroupBox3, 53, 320, 202, langues::lmusuelle());
   RBusuelle->connectAction([this] { RBusuelle_Action(); });
   RBfinanciere = makeRadio(*this, QStringLiteral("RBfinanciere"), GroupBox3, 53, 340, 226, langues::lmfinanciere());
@@ -107,31 +103,13 @@ void FPreferences::eventOpen() {
     RBsimplifie->setTop(274);
     RBtraditionnel->setTop(253);
   }
-  GroupBox2->setEnabled(true);
-  GroupBox3->setEnabled(true);
-  if (a.preflueafficherbienvenue) {
-    RBafficherbienvenue->setValue(true);
-  } else {
-    RBnepasafficherbienvenue->setValue(true);
-  }
-  if (a.prefluesimplifie) {
-    RBsimplifie->setValue(true);
-  } else {
-    RBtraditionnel->setValue(true);
-  }
-  if (a.preflueusuelle) {
-    RBusuelle->setValue(true);
-  } else {
-    RBfinanciere->setValue(true);
-  }
-  if (a.prefluedefaut) {
-    // The character choice still shows what the flags hold; it is only greyed out.
-    CBdefaut->setValue(true);
-    GroupBox2->setEnabled(false);
-    GroupBox3->setEnabled(false);
-  } else {
-    CBdefaut->setValue(false);
-  }
+  (a.preflueafficherbienvenue ? RBafficherbienvenue : RBnepasafficherbienvenue)->setValue(true);
+  (a.prefluesimplifie ? RBsimplifie : RBtraditionnel)->setValue(true);
+  (a.preflueusuelle ? RBusuelle : RBfinanciere)->setValue(true);
+  // Under the default choice the character choice still shows what the flags hold, greyed out.
+  CBdefaut->setValue(a.prefluedefaut);
+  GroupBox2->setEnabled(!a.prefluedefaut);
+  GroupBox3->setEnabled(!a.prefluedefaut);
 }
 
 // A click keeps its choice at once, so that closing with the close box leaves the flags as the
@@ -144,8 +122,9 @@ void FPreferences::RBusuelle_Action() { app().preflueusuelle = true; }
 void FPreferences::RBfinanciere_Action() { app().preflueusuelle = false; }
 
 void FPreferences::CBdefaut_Action() {
-  if (CBdefaut->value()) app().aspectpreferencesdefaut();
-  if (!CBdefaut->value()) {
+  if (CBdefaut->value()) {
+    app().aspectpreferencesdefaut();
+  } else {
     // The radio buttons keep what they show.
     GroupBox2->setEnabled(true);
     GroupBox3->setEnabled(true);

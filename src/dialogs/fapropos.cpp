@@ -22,10 +22,7 @@ platform::StaticText* makeLabel(fapropos& w, const QString& name, const QString&
   auto* label = w.make<platform::StaticText>(name);
   label->setText(text);
   label->setBounds(left, top, width, height);
-  label->setTextFont(QStringLiteral("System"));
   label->setTextSize(size);
-  label->setTextColor(plainColor);
-  label->setUnderline(false);
   label->setTextAlign(align);
   label->setMultiline(multiline);
   return label;
@@ -89,9 +86,7 @@ void fapropos::CreateControls() {
 void fapropos::StaticText4_MouseExit() { hover(StaticText4, false); }
 void fapropos::StaticText4_MouseEnter() { hover(StaticText4, true); }
 
-bool fapropos::StaticText4_MouseDown(int x, int y) {
-  (void)x;
-  (void)y;
+bool fapropos::StaticText4_MouseDown(int, int) {
   platform::ShowURL(QString::fromLatin1(supportMailUrl));
   return false;
 }
@@ -99,9 +94,7 @@ bool fapropos::StaticText4_MouseDown(int x, int y) {
 void fapropos::StaticText5_MouseExit() { hover(StaticText5, false); }
 void fapropos::StaticText5_MouseEnter() { hover(StaticText5, true); }
 
-bool fapropos::StaticText5_MouseDown(int x, int y) {
-  (void)x;
-  (void)y;
+bool fapropos::StaticText5_MouseDown(int, int) {
   platform::ShowURL(QString::fromLatin1(webSiteUrl));
   return false;
 }

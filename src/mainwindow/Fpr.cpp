@@ -38,9 +38,8 @@ platform::StaticText* makeLabel(Fpr& w, const QString& name, platform::Control* 
                                 bool multiline, int index = 0) {
   auto* label = w.make<platform::StaticText>(name, parent, index);
   label->setBounds(left, top, width, height);
-  // Setting the font a control already has would only make Qt lay its text out again.
-  if (font != label->textFont()) label->setTextFont(font);
-  if (size != label->textSize()) label->setTextSize(size);
+  label->setTextFont(font);
+  label->setTextSize(size);
   label->setTextColor(color);
   label->setTextAlign(align);
   label->setMultiline(multiline);
@@ -245,41 +244,8 @@ bool Fpr::BandMen_Action() { return false; }
 bool Fpr::HelpMen_Action() { return false; }
 
 platform::MenuItem* Fpr::menuItem(const QString& name) const { return menuBar() ? menuBar()->lookup(name) : nullptr; }
-platform::MenuItem* Fpr::aidemenu() const { return menuItem(QStringLiteral("aidemenu")); }
-platform::MenuItem* Fpr::Preferences() const { return menuItem(QStringLiteral("Preferences")); }
-platform::MenuItem* Fpr::menuapropos() const { return menuItem(QStringLiteral("menuapropos")); }
-platform::MenuItem* Fpr::AideAidesurtouches() const { return menuItem(QStringLiteral("AideAidesurtouches")); }
-platform::MenuItem* Fpr::AideAfficherlecranencours() const {
-  return menuItem(QStringLiteral("AideAfficherlecranencours"));
-}
-platform::MenuItem* Fpr::UntitledSeparator() const { return menuItem(QStringLiteral("UntitledSeparator")); }
-platform::MenuItem* Fpr::aideregles() const { return menuItem(QStringLiteral("aideregles")); }
-platform::MenuItem* Fpr::aideaideacalcimandarix() const { return menuItem(QStringLiteral("aideaideacalcimandarix")); }
-platform::MenuItem* Fpr::caracteresMenu() const { return menuItem(QStringLiteral("caracteresMenu")); }
-platform::MenuItem* Fpr::caracteresnotationfinanciere() const {
-  return menuItem(QStringLiteral("caracteresnotationfinanciere"));
-}
-platform::MenuItem* Fpr::caracteresnotationsusuelle() const {
-  return menuItem(QStringLiteral("caracteresnotationsusuelle"));
-}
-platform::MenuItem* Fpr::UntitledSeparator0() const { return menuItem(QStringLiteral("UntitledSeparator0")); }
-platform::MenuItem* Fpr::caracteresChinoissimplifié1() const {
-  return menuItem(QStringLiteral("caracteresChinoissimplifié1"));
-}
-platform::MenuItem* Fpr::caracteresChinoistraditionnel() const {
-  return menuItem(QStringLiteral("caracteresChinoistraditionnel"));
-}
-platform::MenuItem* Fpr::caracteresChinoissimplifié() const {
-  return menuItem(QStringLiteral("caracteresChinoissimplifié"));
-}
-platform::MenuItem* Fpr::fenetremenu() const { return menuItem(QStringLiteral("fenetremenu")); }
 platform::MenuItem* Fpr::FenetreBandepapier() const { return menuItem(QStringLiteral("FenetreBandepapier")); }
 platform::MenuItem* Fpr::FenetreConvertisseur() const { return menuItem(QStringLiteral("FenetreConvertisseur")); }
-platform::MenuItem* Fpr::EditMen() const { return menuItem(QStringLiteral("EditMen")); }
-platform::MenuItem* Fpr::EditPaste() const { return menuItem(QStringLiteral("EditPaste")); }
-platform::MenuItem* Fpr::EditCopy() const { return menuItem(QStringLiteral("EditCopy")); }
-platform::MenuItem* Fpr::EditCut() const { return menuItem(QStringLiteral("EditCut")); }
-platform::MenuItem* Fpr::UntitledMenu0() const { return menuItem(QStringLiteral("UntitledMenu0")); }
 
 void Fpr::eventOpen() {
   // Leaves no control with the focus: the hidden field gives it away at once.

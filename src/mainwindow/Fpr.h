@@ -88,29 +88,8 @@ class Fpr : public platform::Window {
 
   // The items of the window's menu bar, by name (nullptr when the bar has none of that name).
   platform::MenuItem* menuItem(const QString& name) const;
-  platform::MenuItem* aidemenu() const;
-  platform::MenuItem* Preferences() const;
-  platform::MenuItem* menuapropos() const;
-  platform::MenuItem* AideAidesurtouches() const;
-  platform::MenuItem* AideAfficherlecranencours() const;
-  platform::MenuItem* UntitledSeparator() const;
-  platform::MenuItem* aideregles() const;
-  platform::MenuItem* aideaideacalcimandarix() const;
-  platform::MenuItem* caracteresMenu() const;
-  platform::MenuItem* caracteresnotationfinanciere() const;
-  platform::MenuItem* caracteresnotationsusuelle() const;
-  platform::MenuItem* UntitledSeparator0() const;
-  platform::MenuItem* caracteresChinoissimplifié1() const;
-  platform::MenuItem* caracteresChinoistraditionnel() const;
-  platform::MenuItem* caracteresChinoissimplifié() const;
-  platform::MenuItem* fenetremenu() const;
   platform::MenuItem* FenetreBandepapier() const;
   platform::MenuItem* FenetreConvertisseur() const;
-  platform::MenuItem* EditMen() const;
-  platform::MenuItem* EditPaste() const;
-  platform::MenuItem* EditCopy() const;
-  platform::MenuItem* EditCut() const;
-  platform::MenuItem* UntitledMenu0() const;
 
   // Window-level menu handlers that no item reaches.
   bool Aboutmen_Action();

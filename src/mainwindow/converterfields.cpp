@@ -55,7 +55,6 @@ bool Fpr::Canvas4_MouseDown(int, int) {
   if (a.etat != 2) {
     // The display's own text becomes the number being entered again.
     a.chinoisarabe.textaarabiser = StaticText1->text();
-    a.chinoisarabe.textactuel.clear();
     a.chinoisarabe.initialisernombre();
     a.chinoisarabe.arabisertexte();
   }

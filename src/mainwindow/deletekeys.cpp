@@ -5,14 +5,6 @@
 
 namespace {
 
-QString stepText(const Historique& history, int k) {
-  return k >= 0 && k < history.tligne.size() ? history.tligne[k] : QString();
-}
-
-double stepValue(const Historique& history, int k) {
-  return k >= 0 && k < history.vligne.size() ? history.vligne[k] : 0.0;
-}
-
 // The operation of an operator word of the current table; 0 when it is none of them.
 int operationOfWord(const App& a, const QString& word) {
   for (const KeySpec& key : keypad()) {
@@ -52,7 +44,7 @@ void Fpr::BevelButton1_Action() {
     Historique& history = a.historique;
     const int jj = history.jj;
     if (jj < 2) return;
-    StaticText1->setText(stepText(history, jj - 2));
+    StaticText1->setText(history.tligne.value(jj - 2));
     a.adapterecran();
     if (jj < 3) {
       if (!a.persev) {
@@ -65,24 +57,20 @@ void Fpr::BevelButton1_Action() {
         // Back to the result the calculation began from; the next operator takes it again.
         STopera->setText(a.ce);
         a.actualiserst13();
-        StaticText1->setText(stepText(history, 0));
-        a.adapterecran();
-        a.N3valeur = stepValue(history, 0);
+        a.N3valeur = history.vligne.value(0);
         refresh(true);
       }
     } else {
       // Back to an operand of a chain: the earlier operator is pending again, with the running
       // total as it stood then.
-      a.N1valeur = stepValue(history, jj - 4);
-      STopera->setText(stepText(history, jj - 3));
+      a.N1valeur = history.vligne.value(jj - 4);
+      STopera->setText(history.tligne.value(jj - 3));
       a.actualiserst13();
       if (const int operation = operationOfWord(a, STopera->text())) a.operation = operation;
     }
     history.jj = jj - 2;
-    Canvas4->setFocus();
-    a.position = 1;
-    refresh(true);
-    // The restored text becomes the number being entered, with its echo and value.
+    // The restored text becomes the number being entered, with its echo and value; the reset
+    // also gives the display the focus.
     reader.textaarabiser = StaticText1->text();
     reader.initialisernombre();
     reader.arabisertexte();

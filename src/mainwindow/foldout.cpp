@@ -13,8 +13,6 @@ namespace {
 // Heights of the window's content: the keypad alone, and the keypad with the converter.
 constexpr int foldedHeight = 296;
 constexpr int unfoldedHeight = 392;
-// Scrolls a field to the end of its text, however long.
-constexpr int endOfText = 10000000;
 
 void setChecked(platform::MenuItem* item, bool on) {
   if (item) item->setChecked(on);
@@ -24,6 +22,8 @@ void setChecked(platform::MenuItem* item, bool on) {
 
 void Fpr::DisclosureTriangle1_Action() {
   platform::ClearFocus();
+  // A converter field that had the input gives it back to the calculator.
+  app().position = 1;
   if (DisclosureTriangle1->value()) {
     // The main window is not resizable, so it takes exactly the height set here; the raised
     // maximum is kept for what the bounds would say.
@@ -32,15 +32,11 @@ void Fpr::DisclosureTriangle1_Action() {
     // With the converter out there is another input target, so the display shows its focus.
     Canvas4->setUseFocusRing(true);
     Canvas4->setFocus();
-    app().position = 1;
     setChecked(FenetreConvertisseur(), true);
     DisclosureTriangle1->setHelpTag(langues::lhmasquerconvertisseur());
   } else {
     setHeight(foldedHeight);
-    platform::ClearFocus();
     Canvas4->setUseFocusRing(false);
-    // A converter field that had the input gives it back to the calculator.
-    app().position = 1;
     setChecked(FenetreConvertisseur(), false);
     DisclosureTriangle1->setHelpTag(langues::lhafficherconvertisseur());
   }
@@ -50,9 +46,9 @@ void Fpr::DisclosureTriangle2_Action() {
   if (!DisclosureTriangle2->value()) {
     fband::get().show();
     DisclosureTriangle2->setHelpTag(langues::lhmasquerbande());
+    // Fills the tape and scrolls it to its end.
     app().ecriresurbande.rafraichir();
     setChecked(FenetreBandepapier(), true);
-    fband::get().EditField1->setScrollPosition(endOfText);
   } else {
     // Never build a tape window only to close it. When the tape window's own close box set the
     // triangle, the window is already closing and ignores this second close.

@@ -5,8 +5,11 @@
 
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
+#include "numerals/caracteresreconnus.h"
+#include "numerals/chinoisarabe.h"
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/text.h"
 #include "strings/langues.h"
 
 namespace {
@@ -20,27 +23,14 @@ const QString kBadText = QStringLiteral("???????");
 const QString kOutOfRange = QStringLiteral("??????");
 
 // The zero is 零 in every table, so the clean-up works on these literal characters.
-const QChar kZero = QChar(0x96F6);                                        // 零
-const std::array<QChar, 4> kSeparators = {QChar(0x4E07), QChar(0x4EBF),   // 万 亿
-                                          QChar(0x842C), QChar(0x5104)};  // 萬 億
+const QChar kZero = QChar(0x96F6);  // 零
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
+// 万 or 亿, of any table.
 bool isSeparator(QChar c) {
-  for (QChar s : kSeparators) {
-    if (c == s) return true;
-  }
-  return false;
-}
-
-// Spaces and control characters (codes below 33) taken off both ends; inner ones stay.
-QString withoutBlankEnds(const QString& text) {
-  qsizetype begin = 0;
-  qsizetype end = text.size();
-  while (end > begin && text[end - 1].unicode() < 33) --end;
-  while (begin < end && text[begin].unicode() < 33) ++begin;
-  if (begin == 0 && end == text.size()) return text;
-  return text.mid(begin, end - begin);
+  const caracteresreconnus::Sens* sens = caracteresreconnus::sensDe(c.unicode());
+  return sens != nullptr && (sens->code == ChinoisArabe::kWan || sens->code == ChinoisArabe::kYi);
 }
 
 // The clean-up rules below, each run to exhaustion in one walk over the text. Every rule only
@@ -88,7 +78,7 @@ void ArabeChinois::crchange() {
   if (rendTexteNettoye_) return;
   platform::EditField& efcr = *Fpr::get().EFcr;
   const QString text = efcr.text();
-  const QString trimmed = withoutBlankEnds(text);
+  const QString trimmed = caracteresreconnus::withoutBlankEnds(text);
   if (trimmed != text) {
     // Trimmed in one step and written back once; the change this raises is this call's own,
     // so the text is written (and an out-of-range message shown) once, below.
@@ -105,7 +95,6 @@ void ArabeChinois::crchange() {
   negatifa = 1;
   tradenchinois.clear();
   chinoisertexte();
-  app_.position = 3;
 }
 
 void ArabeChinois::chinoisertexte() {
@@ -283,8 +272,7 @@ QString ArabeChinois::tradenchinoisdevaleur(double x) {
 }
 
 QString ArabeChinois::tradenarabedevaleur(double x) {
-  if (std::isnan(x)) return QStringLiteral("NAN");
-  if (std::isinf(x)) return x < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+  if (!std::isfinite(x)) return platform::Str(x);
   if (x == 0) return QStringLiteral("0");
 
   // 14 digits in all: as many decimals as the integer part leaves (14 below 1, none from 10^14

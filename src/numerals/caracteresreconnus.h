@@ -4,27 +4,35 @@
 
 #include <QString>
 
+#include "app/chartables.h"
+
 class App;
 
 namespace caracteresreconnus {
 
-// What a character of some table stands for: the reader's code and the App member that holds
-// the current table's character of the same meaning.
+// What a character of some table stands for: the reader's code, the App member that holds
+// the current table's character of the same meaning and the table column that has it.
 struct Sens {
   int code;
   QString App::*courant;
-  int rang;  // 0 to kNombreDeSens - 1
+  const char* chartables::Table::*colonne;
 };
 constexpr int kNombreDeSens = 16;
 const Sens& sensDeRang(int rang);
 
-// The meaning of a numeral character of any table, or nullptr. The zero is left out: it is
-// the current table's zero, the same in all four.
+// The rank (0 to kNombreDeSens - 1) of the meaning of a numeral character of any table, or -1.
+// The zero is left out: it is the current table's zero, the same in all four.
+int rangDe(char32_t c);
+// The meaning of a numeral character of any table, or nullptr.
 const Sens* sensDe(char32_t c);
 
 // Whether the text is one minus character, of any table.
 bool estMoins(const QString& text);
 // Whether the text holds a 亿 of any table immediately followed by 零.
 bool contientYiLing(const QString& text);
+
+// The text without the spaces and control characters (codes below 33) at either end; inner
+// ones stay. Both converter fields are trimmed by this rule.
+QString withoutBlankEnds(const QString& text);
 
 }  // namespace caracteresreconnus

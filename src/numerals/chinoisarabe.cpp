@@ -13,8 +13,6 @@ namespace {
 
 bool estChiffre(int code) { return code >= 1 && code <= 9; }
 
-const QString kTexteRefuse = QStringLiteral("????????");
-
 }  // namespace
 
 // ---- Taking a character ----
@@ -268,7 +266,6 @@ void ChinoisArabe::accepte() {
     app_.historique.modifiertligne();
     app_.ecriresurbande.modifierligne();
     fpr.Canvas4->setFocus();
-    app_.position = 1;
     fpr.refresh(true);
   }
   tradenarabe = texteArabe();
@@ -297,7 +294,6 @@ void ChinoisArabe::refuse() {
   if (app_.position == 1) {
     platform::MsgBox(langues::lxecritureincorrecte());
     fpr.Canvas4->setFocus();
-    app_.position = 1;
     fpr.refresh(true);
   } else if (app_.position == 2) {
     // An unchanged marker raises no text change, so a long refused text costs one write.
@@ -328,7 +324,6 @@ void ChinoisArabe::initialisernombre() {
     fpr.StaticText1->setText(textactuel);
     app_.adapterecran();
     fpr.Canvas4->setFocus();
-    app_.position = 1;
     fpr.refresh(true);
     app_.n0valeur = 0;
     // A new number starts upright, so that its point and separators are judged on their own.

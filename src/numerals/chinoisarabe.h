@@ -19,6 +19,9 @@ class ChinoisArabe {
   static constexpr int kMoins = -1;
   static constexpr int kPoint = -2;
 
+  // What the Arabic field shows for a Chinese text that is refused.
+  static inline const QString kTexteRefuse = QStringLiteral("????????");
+
   // Character rules.
   void arrivage();
   void initialisernombre();

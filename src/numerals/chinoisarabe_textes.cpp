@@ -12,29 +12,26 @@ namespace caracteresreconnus {
 
 namespace {
 
-// Each meaning with its characters in the four tables.
-struct Ligne {
-  Sens sens;
-  std::array<char32_t, 3> caracteres;  // 0 fills an unused place
-};
+using chartables::Table;
 
-const std::array<Ligne, kNombreDeSens> kLignes = {{
-    {{1, &App::c1, 0}, {U'一', U'壹', 0}},
-    {{2, &App::c2, 1}, {U'二', U'贰', U'貳'}},
-    {{3, &App::c3, 2}, {U'三', U'叁', U'參'}},
-    {{4, &App::c4, 3}, {U'四', U'肆', 0}},
-    {{5, &App::c5, 4}, {U'五', U'伍', 0}},
-    {{6, &App::c6, 5}, {U'六', U'陆', U'陸'}},
-    {{7, &App::c7, 6}, {U'七', U'柒', 0}},
-    {{8, &App::c8, 7}, {U'八', U'捌', 0}},
-    {{9, &App::c9, 8}, {U'九', U'玖', 0}},
-    {{ChinoisArabe::kDix, &App::c10, 9}, {U'十', U'拾', 0}},
-    {{ChinoisArabe::kCent, &App::c100, 10}, {U'百', U'佰', 0}},
-    {{ChinoisArabe::kMille, &App::c1000, 11}, {U'千', U'仟', 0}},
-    {{ChinoisArabe::kWan, &App::c104, 12}, {U'万', U'萬', 0}},
-    {{ChinoisArabe::kYi, &App::c108, 13}, {U'亿', U'億', 0}},
-    {{ChinoisArabe::kMoins, &App::cn, 14}, {U'负', U'負', 0}},
-    {{ChinoisArabe::kPoint, &App::cp, 15}, {U'点', U'點', 0}},
+// The meanings in rank order.
+const std::array<Sens, kNombreDeSens> kSens = {{
+    {1, &App::c1, &Table::c1},
+    {2, &App::c2, &Table::c2},
+    {3, &App::c3, &Table::c3},
+    {4, &App::c4, &Table::c4},
+    {5, &App::c5, &Table::c5},
+    {6, &App::c6, &Table::c6},
+    {7, &App::c7, &Table::c7},
+    {8, &App::c8, &Table::c8},
+    {9, &App::c9, &Table::c9},
+    {ChinoisArabe::kDix, &App::c10, &Table::c10},
+    {ChinoisArabe::kCent, &App::c100, &Table::c100},
+    {ChinoisArabe::kMille, &App::c1000, &Table::c1000},
+    {ChinoisArabe::kWan, &App::c104, &Table::c104},
+    {ChinoisArabe::kYi, &App::c108, &Table::c108},
+    {ChinoisArabe::kMoins, &App::cn, &Table::cn},
+    {ChinoisArabe::kPoint, &App::cp, &Table::cp},
 }};
 
 // Every numeral character of the tables lies among the CJK ideographs.
@@ -45,9 +42,10 @@ constexpr char32_t kDernier = 0x9FFF;
 const std::vector<signed char>& rangs() {
   static const std::vector<signed char> table = [] {
     std::vector<signed char> t(kDernier - kPremier + 1, -1);
-    for (const Ligne& ligne : kLignes) {
-      for (char32_t c : ligne.caracteres) {
-        if (c != 0) t[c - kPremier] = static_cast<signed char>(ligne.sens.rang);
+    for (const Table* chartable : chartables::kTables) {
+      for (int rang = 0; rang < kNombreDeSens; ++rang) {
+        const auto c = static_cast<char32_t>(platform::Asc(QString::fromUtf8(chartable->*(kSens[rang].colonne))));
+        t[c - kPremier] = static_cast<signed char>(rang);
       }
     }
     return t;
@@ -62,12 +60,13 @@ bool aLeSens(char32_t c, int code) {
 
 }  // namespace
 
-const Sens& sensDeRang(int rang) { return kLignes.at(static_cast<size_t>(rang)).sens; }
+const Sens& sensDeRang(int rang) { return kSens.at(static_cast<size_t>(rang)); }
+
+int rangDe(char32_t c) { return c < kPremier || c > kDernier ? -1 : rangs()[c - kPremier]; }
 
 const Sens* sensDe(char32_t c) {
-  if (c < kPremier || c > kDernier) return nullptr;
-  const int rang = rangs()[c - kPremier];
-  return rang < 0 ? nullptr : &kLignes[static_cast<size_t>(rang)].sens;
+  const int rang = rangDe(c);
+  return rang < 0 ? nullptr : &kSens[static_cast<size_t>(rang)];
 }
 
 bool estMoins(const QString& text) { return text.size() == 1 && aLeSens(text[0].unicode(), ChinoisArabe::kMoins); }
@@ -80,16 +79,16 @@ bool contientYiLing(const QString& text) {
   return false;
 }
 
+QString withoutBlankEnds(const QString& text) {
+  qsizetype debut = 0;
+  qsizetype fin = text.size();
+  while (fin > debut && text[fin - 1].unicode() < 33) --fin;
+  while (debut < fin && text[debut].unicode() < 33) ++debut;
+  if (debut == 0 && fin == text.size()) return text;
+  return text.mid(debut, fin - debut);
+}
+
 }  // namespace caracteresreconnus
-
-namespace {
-
-const QString kTexteRefuse = QStringLiteral("????????");
-
-// A space or a control character, trimmed from both ends of the Chinese field.
-bool aRogner(QChar c) { return c.unicode() < 33; }
-
-}  // namespace
 
 void ChinoisArabe::arabisertexte() {
   Fpr& fpr = Fpr::get();
@@ -99,11 +98,7 @@ void ChinoisArabe::arabisertexte() {
     return;
   }
   // The current table's characters, to which the text's are compared for the note.
-  auto caractereSeul = [](const QString& s) {
-    return s.size() == 1 || (s.size() == 2 && s[0].isHighSurrogate() && s[1].isLowSurrogate())
-               ? platform::CodePoints(s).front()
-               : char32_t{0};
-  };
+  auto caractereSeul = [](const QString& s) { return platform::Len(s) == 1 ? char32_t(platform::Asc(s)) : 0; };
   std::array<char32_t, caracteresreconnus::kNombreDeSens> courants{};
   for (int rang = 0; rang < caracteresreconnus::kNombreDeSens; ++rang) {
     courants[static_cast<size_t>(rang)] = caractereSeul(app_.*(caracteresreconnus::sensDeRang(rang).courant));
@@ -125,18 +120,18 @@ void ChinoisArabe::arabisertexte() {
       c = QChar::surrogateToUcs4(texte[i - 1], texte[i]);
       ++i;
     }
-    const caracteresreconnus::Sens* sens = caracteresreconnus::sensDe(c);
-    if (sens != nullptr && fouimaisdemandee == 0 && c != courants[static_cast<size_t>(sens->rang)]) {
+    const int rang = caracteresreconnus::rangDe(c);
+    if (rang >= 0 && fouimaisdemandee == 0 && c != courants[static_cast<size_t>(rang)]) {
       fouimaisdemandee = 1;
     }
     // A refused converter text ignores its numerals and shows its marker already: the rest
     // needs only the look-up.
     if (efcamauvais && app_.position == 2) continue;
     // Past the fourteenth digit every numeral is ignored.
-    if (sature == 1 && (sens != nullptr || c == zero)) continue;
+    if (sature == 1 && (rang >= 0 || c == zero)) continue;
     fpr.c = texte.mid(debut, i - debut);
-    if (sens != nullptr) {
-      valeur = sens->code;
+    if (rang >= 0) {
+      valeur = caracteresreconnus::sensDeRang(rang).code;
       arrivage();
     } else if (c == zero && zero != 0) {
       valeur = 0;
@@ -159,15 +154,10 @@ void ChinoisArabe::cachange() {
   // The text change raised by writing the trimmed text back: this run reads it.
   if (ecritureEnCours_) return;
   Fpr& fpr = Fpr::get();
-  // Every space and control character at either end goes in one pass; the field gets the
-  // trimmed text in a single write, whatever their number.
+  // The field gets the trimmed text in a single write, whatever the number of blanks.
   const QString texte = fpr.EFca->text();
-  qsizetype debut = 0;
-  qsizetype fin = texte.size();
-  while (fin > debut && aRogner(texte[fin - 1])) --fin;
-  while (debut < fin && aRogner(texte[debut])) ++debut;
-  const QString rogne = fin - debut == texte.size() ? texte : texte.mid(debut, fin - debut);
-  if (rogne.size() != texte.size()) {
+  const QString rogne = caracteresreconnus::withoutBlankEnds(texte);
+  if (rogne != texte) {
     ecritureEnCours_ = true;
     fpr.EFca->setText(rogne);
     ecritureEnCours_ = false;
@@ -175,11 +165,9 @@ void ChinoisArabe::cachange() {
   // Only the user's typing in the Chinese field is read back; the writer's output is not.
   if (app_.position != 2) return;
   fpr.EFca->setFocus();
-  fouimais::hide();
   fouimaisdemandee = 0;
   initialisernombre();
   fpr.EFcr->setText(QString());
   textaarabiser = rogne;
-  app_.position = 2;
   arabisertexte();
 }

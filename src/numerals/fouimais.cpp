@@ -34,20 +34,10 @@ void fouimais::Layout() {
 
 void fouimais::CreateControls() {
   StaticText1 = make<platform::StaticText>(QStringLiteral("StaticText1"));
-  StaticText1->setText(langues::lfouimais1());
+  // The sentence is composed whenever the note opens or comes to the front.
   StaticText1->setBounds(0, 39, 349, 31);
-  StaticText1->setLocks(false, false, false, false);
   StaticText1->setTextAlign(platform::TextAlign::Center);
-  StaticText1->setTextFont(QStringLiteral("System"));
-  StaticText1->setTextSize(0);
-  StaticText1->setBold(false);
-  StaticText1->setItalic(false);
-  StaticText1->setUnderline(false);
-  StaticText1->setTextColor(0x000000);
   StaticText1->setMultiline(true);
-  StaticText1->setEnabled(true);
-  StaticText1->setVisible(true);
-  StaticText1->setHelpTag(QString());
 }
 
 void fouimais::eventOpen() { composerPhrase(); }

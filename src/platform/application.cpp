@@ -20,6 +20,13 @@ Application* currentApplication = nullptr;
 
 }  // namespace
 
+const std::function<bool()>* findMenuHandler(const MenuHandlers& handlers, const QString& itemName) {
+  for (const auto& [name, handler] : handlers) {
+    if (name.compare(itemName, Qt::CaseInsensitive) == 0) return &handler;
+  }
+  return nullptr;
+}
+
 // Holds a closed window until Qt's deferred deletion, which waits until the event loop that ran
 // when the window closed gets control back: by then no handler of the window is running. A
 // window whose modal loop is still on the stack goes back to the application until it returns.
@@ -91,8 +98,13 @@ void Application::addMenuHandler(const QString& itemName, std::function<bool()> 
 }
 
 bool Application::hasMenuHandler(const QString& itemName) const {
-  return std::any_of(menuHandlers_.begin(), menuHandlers_.end(),
-                     [&](const auto& entry) { return entry.first.compare(itemName, Qt::CaseInsensitive) == 0; });
+  return findMenuHandler(menuHandlers_, itemName) != nullptr;
+}
+
+bool Application::hasHandlerFor(const QString& itemName) const {
+  if (hasMenuHandler(itemName)) return true;
+  Window* window = activeWindow();
+  return window && window->hasMenuHandler(itemName);
 }
 
 namespace {
@@ -111,15 +123,8 @@ void Application::chooseMenuItem(MenuItem& item) {
     if (name == QLatin1String("EditCopy")) return field->copy();
     if (name == QLatin1String("EditPaste")) return field->paste();
   }
-  for (Window* window : liveWindows()) {
-    if (window->widget()->isActiveWindow() && window->handleMenuItem(name)) return;
-  }
-  for (const auto& [itemName, handler] : menuHandlers_) {
-    if (itemName.compare(name, Qt::CaseInsensitive) == 0) {
-      handler();
-      return;
-    }
-  }
+  if (Window* window = activeWindow(); window && window->handleMenuItem(name)) return;
+  if (const auto* handler = findMenuHandler(menuHandlers_, name)) (*handler)();
 }
 
 void Application::adoptWindow(std::type_index type, std::unique_ptr<Window> window) {
@@ -140,6 +145,13 @@ std::vector<Window*> Application::liveWindows() const {
   std::vector<Window*> out;
   for (const auto& owned : owned_) out.push_back(owned.get());
   return out;
+}
+
+Window* Application::activeWindow() const {
+  for (const auto& owned : owned_) {
+    if (owned->widget()->isActiveWindow()) return owned.get();
+  }
+  return nullptr;
 }
 
 QString Application::localizedString(const QString& key, const QString& defaultText) const {

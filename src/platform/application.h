@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <typeindex>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -19,6 +20,11 @@ class MenuBar;
 class MenuItem;
 class Services;
 class Translations;
+
+// Menu handlers bound to item names.
+using MenuHandlers = std::vector<std::pair<QString, std::function<bool()>>>;
+// The handler bound to the item name, matched without regard to case, or nullptr.
+const std::function<bool()>* findMenuHandler(const MenuHandlers& handlers, const QString& itemName);
 
 class Application {
  public:
@@ -49,6 +55,8 @@ class Application {
   // Binds a handler to a menu item name, matched without regard to case.
   void addMenuHandler(const QString& itemName, std::function<bool()> handler);
   bool hasMenuHandler(const QString& itemName) const;
+  // Whether choosing the item runs a handler: the application's or the active window's own.
+  bool hasHandlerFor(const QString& itemName) const;
   // What choosing an item does: its bound handler, or cut, copy and paste for EditCut,
   // EditCopy and EditPaste in the focused text field.
   void chooseMenuItem(MenuItem& item);
@@ -71,6 +79,8 @@ class Application {
   // The live window whose class name (as given to Window) is className, or nullptr.
   Window* liveWindow(const QString& className) const;
   std::vector<Window*> liveWindows() const;
+  // The live window that is active, or nullptr.
+  Window* activeWindow() const;
 
   // The text for a key in the UI language, or the default.
   QString localizedString(const QString& key, const QString& defaultText) const;
@@ -102,7 +112,7 @@ class Application {
   std::map<std::type_index, Window*> windows_;
   std::vector<std::unique_ptr<Window>> owned_;
   std::vector<std::unique_ptr<Window>> closed_;
-  std::vector<std::pair<QString, std::function<bool()>>> menuHandlers_;
+  MenuHandlers menuHandlers_;
   std::unique_ptr<Translations> translations_;
   friend class ClosedWindow;
   bool quitRequested_ = false;

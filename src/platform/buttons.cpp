@@ -4,7 +4,6 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/widgets_p.h"
 #include "platform/window.h"
@@ -27,12 +26,15 @@ void BevelButton::setCaption(const QString& caption) {
   static_cast<QPushButton*>(widget())->setText(caption);
 }
 
+// Setting the font a control already has would only make Qt lay its text out again.
 void BevelButton::setTextFont(const QString& family) {
+  if (family == font_.family) return;
   font_.family = family;
   applyFont();
 }
 
 void BevelButton::setTextSize(int size) {
+  if (size == font_.size) return;
   font_.size = size;
   applyFont();
 }

@@ -1,9 +1,7 @@
 #include <QPainter>
 
-#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/widgets_p.h"
-#include "platform/window.h"
 
 namespace platform {
 
@@ -37,9 +35,6 @@ void Canvas::setUseFocusRing(bool on) {
   widget()->update();
 }
 
-void Canvas::setMouseTransparent(bool on) {
-  mouseTransparent_ = on;
-  widget()->setAttribute(Qt::WA_TransparentForMouseEvents, on);
-}
+void Canvas::setMouseTransparent(bool on) { widget()->setAttribute(Qt::WA_TransparentForMouseEvents, on); }
 
 }  // namespace platform

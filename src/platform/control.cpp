@@ -7,7 +7,6 @@
 
 #include "platform/application.h"
 #include "platform/controls.h"
-#include "platform/text.h"
 #include "platform/widgets_p.h"
 #include "platform/window.h"
 

@@ -283,14 +283,12 @@ class Canvas : public Control {
   bool useFocusRing() const { return useFocusRing_; }
   void setUseFocusRing(bool on);
   // A canvas that is only drawn over other controls lets the clicks through to them.
-  bool mouseTransparent() const { return mouseTransparent_; }
   void setMouseTransparent(bool on);
 
  private:
   friend class CanvasWidget;
   Picture backdrop_;
   bool useFocusRing_ = false;
-  bool mouseTransparent_ = false;
 };
 
 class PushButton : public Control {

@@ -4,10 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/application.h"
 #include "platform/controls.h"
-#include "platform/widgets_p.h"
-#include "platform/window.h"
 
 namespace platform {
 

@@ -7,11 +7,9 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/text.h"
 #include "platform/widgets_p.h"
-#include "platform/window.h"
 
 namespace platform {
 
@@ -209,12 +207,15 @@ void EditField::setBold(bool on) {
   applyFont();
 }
 
+// Setting the font a control already has would only make Qt lay its text out again.
 void EditField::setTextFont(const QString& family) {
+  if (family == font_.family) return;
   font_.family = family;
   applyFont();
 }
 
 void EditField::setTextSize(int size) {
+  if (size == font_.size) return;
   font_.size = size;
   applyFont();
 }

@@ -1,14 +1,12 @@
 #include "platform/menus.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "platform/application.h"
 #include "platform/controls.h"
-#include "platform/window.h"
 
 namespace platform {
 
@@ -64,12 +62,7 @@ bool MenuItem::enabled() const {
   Application* app = Application::current();
   if (!app) return false;
   if (isEditCommand(name_)) return dynamic_cast<EditField*>(app->focusedControl()) != nullptr;
-  if (app->hasMenuHandler(name_)) return true;
-  // A handler of the active window's own serves it too.
-  for (Window* window : app->liveWindows()) {
-    if (window->widget()->isActiveWindow() && window->hasMenuHandler(name_)) return true;
-  }
-  return false;
+  return app->hasHandlerFor(name_);
 }
 
 void MenuItem::updateEnabled() {
@@ -79,16 +72,20 @@ void MenuItem::updateEnabled() {
 
 void MenuItem::append(std::unique_ptr<MenuItem> item) {
   item->parent_ = this;
+  if (!menu_) ensureMenu()->setTitle(text_);
+  item->realize(menu_.get());
+  children_.push_back(std::move(item));
+}
+
+QMenu* MenuItem::ensureMenu() {
   if (!menu_) {
     menu_ = std::make_unique<QMenu>();
-    menu_->setTitle(text_);
     menu_->menuAction()->setMenuRole(QAction::NoRole);
     QObject::connect(menu_.get(), &QMenu::aboutToShow, menu_.get(), [this] {
       for (const auto& child : children_) child->syncAction();
     });
   }
-  item->realize(menu_.get());
-  children_.push_back(std::move(item));
+  return menu_.get();
 }
 
 void MenuItem::realize(QMenu* into) {
@@ -164,15 +161,9 @@ void MenuBar::append(std::unique_ptr<MenuItem> menu) {
 }
 
 void MenuItem::realizeAsMenu(QMenuBar* into) {
-  if (!menu_) {
-    menu_ = std::make_unique<QMenu>();
-    menu_->menuAction()->setMenuRole(QAction::NoRole);
-    QObject::connect(menu_.get(), &QMenu::aboutToShow, menu_.get(), [this] {
-      for (const auto& child : children_) child->syncAction();
-    });
-  }
-  menu_->setTitle(text_);
-  into->addMenu(menu_.get());
+  QMenu* menu = ensureMenu();
+  menu->setTitle(text_);
+  into->addMenu(menu);
   syncAction();
 }
 

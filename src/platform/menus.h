@@ -62,6 +62,8 @@ class MenuItem {
   friend class MenuBar;
   void realize(QMenu* into);
   void realizeAsMenu(QMenuBar* into);
+  // The item's submenu, made on first use.
+  QMenu* ensureMenu();
   void syncAction();
 
   QString name_;

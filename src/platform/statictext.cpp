@@ -1,10 +1,7 @@
 #include <QLabel>
 
-#include "platform/application.h"
 #include "platform/controls.h"
-#include "platform/text.h"
 #include "platform/widgets_p.h"
-#include "platform/window.h"
 
 namespace platform {
 
@@ -40,12 +37,15 @@ void StaticText::setTextColor(Color color) {
   widget()->setPalette(palette);
 }
 
+// Setting the font a control already has would only make Qt lay its text out again.
 void StaticText::setTextFont(const QString& family) {
+  if (family == font_.family) return;
   font_.family = family;
   applyFont();
 }
 
 void StaticText::setTextSize(int size) {
+  if (size == font_.size) return;
   font_.size = size;
   applyFont();
 }

@@ -150,12 +150,13 @@ void Window::setWidth(int width) { setSize(width, height_); }
 void Window::setHeight(int height) { setSize(width_, height); }
 
 void Window::setSize(int width, int height) {
+  const int dw = width - width_;
+  const int dh = height - height_;
   width_ = width;
   height_ = height;
   // In a resizable window a size set by code moves the locked controls as the user's would.
-  if (resizable_ && laidOutWidth_ >= 0) moveLockedControls(width - laidOutWidth_, height - laidOutHeight_);
-  laidOutWidth_ = width;
-  laidOutHeight_ = height;
+  if (resizable_ && sized_) moveLockedControls(dw, dh);
+  sized_ = true;
   applySize();
 }
 
@@ -289,15 +290,12 @@ void Window::addMenuHandler(const QString& itemName, std::function<bool()> handl
 }
 
 bool Window::hasMenuHandler(const QString& itemName) const {
-  return std::any_of(menuHandlers_.begin(), menuHandlers_.end(),
-                     [&](const auto& entry) { return entry.first.compare(itemName, Qt::CaseInsensitive) == 0; });
+  return findMenuHandler(menuHandlers_, itemName) != nullptr;
 }
 
 bool Window::handleMenuItem(const QString& itemName) {
-  for (const auto& [name, handler] : menuHandlers_) {
-    if (name.compare(itemName, Qt::CaseInsensitive) == 0) return handler();
-  }
-  return false;
+  const auto* handler = findMenuHandler(menuHandlers_, itemName);
+  return handler && (*handler)();
 }
 
 PushButton* Window::defaultButton() const {
@@ -327,11 +325,11 @@ void Window::handleActivate() {
 }
 
 void Window::handleResize() {
-  if (!resizable_ || laidOutWidth_ < 0) return;
-  const int dw = content_->width() - laidOutWidth_;
-  const int dh = content_->height() - laidOutHeight_;
-  width_ = laidOutWidth_ = content_->width();
-  height_ = laidOutHeight_ = content_->height();
+  if (!resizable_ || !sized_) return;
+  const int dw = content_->width() - width_;
+  const int dh = content_->height() - height_;
+  width_ = content_->width();
+  height_ = content_->height();
   moveLockedControls(dw, dh);
 }
 

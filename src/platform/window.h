@@ -159,9 +159,8 @@ class Window {
   bool visibleAtCreation_ = true;
   int width_ = 300;
   int height_ = 300;
-  // The content size that the controls' places were last worked out for.
-  int laidOutWidth_ = -1;
-  int laidOutHeight_ = -1;
+  // Until setSize is first called the controls have no places to move from.
+  bool sized_ = false;
   int minWidth_ = 64;
   int minHeight_ = 64;
   int maxWidth_ = 32000;

@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QKeySequence>
 #include <QMenu>
-#include <functional>
 #include <vector>
 
 #include "app/Menu.h"
@@ -218,10 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
             "fr", {"Chinois simplifié", "Chinois traditionnel", "Caractères usuels", "Caractères financiers"}, true},
         CharactersOrder{
             "", {"Simplified chinese", "Traditional chinese", "Usual characters", "Financial characters"}, true}),
-    [](const auto& info) {
-      QString name = QString::fromLatin1(info.param.bcp47);
-      return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
-    });
+    [](const auto& info) { return languageTestName(info.param.bcp47); });
 
 TEST_F(MenuTest, TheEditItemsCutCopyAndPasteInTheFocusedField) {
   start();

@@ -1,10 +1,7 @@
 // The application's menu commands: the character table items and their check marks, help on
 // keys, the current screen, the Window items, about, preferences and the help documents.
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <optional>
 #include <vector>
 
@@ -12,16 +9,16 @@
 #include "dialogs/FPreferences.h"
 #include "dialogs/fapropos.h"
 #include "support/app_fixture.h"
+#include "support/temporary_bundle.h"
 
 #include "strings/langues.h"
 
 namespace {
 
-// Preferences bytes: welcome window, default characters, simplified, usual.
-const QByteArray simplifiedUsual("\x00\x00\x01\x01", 4);
-const QByteArray simplifiedFinancial("\x00\x00\x01\x00", 4);
-const QByteArray traditionalUsual("\x00\x00\x00\x01", 4);
-const QByteArray traditionalFinancial("\x00\x00\x00\x00", 4);
+const QByteArray simplifiedUsual = prefsBytes(false, false, true, true);
+const QByteArray simplifiedFinancial = prefsBytes(false, false, true, false);
+const QByteArray traditionalUsual = prefsBytes(false, false, false, true);
+const QByteArray traditionalFinancial = prefsBytes(false, false, false, false);
 
 struct Marks {
   bool simplified, traditional, usual, financial;
@@ -177,10 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageCase{"fr", "caracteresChinoissimplifié", {true, false, true, false}},
                       LanguageCase{"en", "caracteresChinoissimplifié", {true, false, true, false}},
                       LanguageCase{"", "caracteresChinoissimplifié", {true, false, true, false}}),
-    [](const auto& info) {
-      QString name = QString::fromLatin1(info.param.bcp47);
-      return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
-    });
+    [](const auto& info) { return languageTestName(info.param.bcp47); });
 
 const char* const keyCaptions[] = {"ST0",   "ST1",  "ST10", "ST100", "ST1000", "ST10000", "ST108", "ST2",
                                    "ST3",   "ST4",  "ST5",  "ST6",   "ST7",    "ST8",     "ST9",   "STAd",
@@ -304,12 +298,6 @@ TEST_F(MenuHandlersTest, EveryHandlerReturnsFalse) {
 
 // ---- Help documents ----
 
-QString bundleTextes() {
-  QDir dir = QFileInfo(QStringLiteral(CALCIMANDARIX_BUNDLE_EXECUTABLE)).dir();  // Contents/MacOS
-  dir.cdUp();
-  return dir.filePath(QStringLiteral("Resources/Textes"));
-}
-
 struct DocumentCase {
   const char* bcp47;
   const char* rules;
@@ -322,7 +310,7 @@ TEST_P(HelpDocumentsTest, EachLanguageOpensItsDocumentsFromTheBundle) {
   setLanguage(QString::fromLatin1(GetParam().bcp47));
   start();
   application().aideregles_Action();  // the item itself is hidden in the Chinese interfaces
-  const QString rules = bundleTextes() + QLatin1Char('/') + QString::fromUtf8(GetParam().rules);
+  const QString rules = builtResources() + QStringLiteral("/Textes/") + QString::fromUtf8(GetParam().rules);
   EXPECT_EQ(services().documents, QStringList{rules});
   EXPECT_TRUE(QFileInfo::exists(rules)) << rules.toStdString();
   EXPECT_TRUE(services().messages.isEmpty());
@@ -330,7 +318,7 @@ TEST_P(HelpDocumentsTest, EachLanguageOpensItsDocumentsFromTheBundle) {
   services().documents.clear();
   chooseMenu(QStringLiteral("aideaideacalcimandarix"));
   if (GetParam().help) {
-    const QString help = bundleTextes() + QLatin1Char('/') + QString::fromUtf8(GetParam().help);
+    const QString help = builtResources() + QStringLiteral("/Textes/") + QString::fromUtf8(GetParam().help);
     EXPECT_EQ(services().documents, QStringList{help});
     EXPECT_TRUE(QFileInfo::exists(help)) << help.toStdString();
     EXPECT_TRUE(services().messages.isEmpty());
@@ -348,33 +336,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, HelpDocumentsTest,
                                            DocumentCase{"zh-TW", "Rules of writing.html", "Calcimandarix 幫助.html"},
                                            DocumentCase{"de", "Rules of writing.html", nullptr},
                                            DocumentCase{"", "Rules of writing.html", nullptr}),
-                         [](const auto& info) {
-                           QString name = QString::fromLatin1(info.param.bcp47);
-                           return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
-                         });
-
-// A folder that holds a bundle named bundleName, whose executable the services report.
-class FakeBundle {
- public:
-  explicit FakeBundle(const QString& bundleName) {
-    executable_ = dir_.filePath(bundleName + QStringLiteral("/Contents/MacOS/calcimandarix"));
-    QDir().mkpath(QFileInfo(executable_).path());
-  }
-  QString executable() const { return executable_; }
-  // Puts a document into the Textes folder of the bundle named "Calcimandarix.app" in the folder.
-  QString addDocument(const QString& name) {
-    const QString folder = dir_.filePath(QStringLiteral("Calcimandarix.app/Contents/Resources/Textes"));
-    QDir().mkpath(folder);
-    QFile file(folder + QLatin1Char('/') + name);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<!DOCTYPE html><title>t</title>");
-    return file.fileName();
-  }
-
- private:
-  QTemporaryDir dir_;
-  QString executable_;
-};
+                         [](const auto& info) { return languageTestName(info.param.bcp47); });
 
 struct MissingCase {
   const char* bcp47;
@@ -387,7 +349,7 @@ class MissingDocumentsTest : public AppFixture, public ::testing::WithParamInter
 TEST_P(MissingDocumentsTest, AMissingDocumentIsReportedInTheInterfaceLanguage) {
   setLanguage(QString::fromLatin1(GetParam().bcp47));
   start();
-  FakeBundle bundle(QStringLiteral("Calcimandarix.app"));  // with no Resources folder at all
+  TemporaryBundle bundle;  // with an empty Resources folder
   services().executable = bundle.executable();
   application().aideregles_Action();
   chooseMenu(QStringLiteral("aideaideacalcimandarix"));
@@ -405,15 +367,12 @@ INSTANTIATE_TEST_SUITE_P(
                       MissingCase{"zh-CN", "找不到书写规则文档。", "找不到 Calcimandarix 帮助。"},
                       MissingCase{"zh-TW", "找不到書寫規則文件。", "找不到 Calcimandarix 說明。"},
                       MissingCase{"", "langue", "Calcimandarix Help not found."}),
-    [](const auto& info) {
-      QString name = QString::fromLatin1(info.param.bcp47);
-      return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
-    });
+    [](const auto& info) { return languageTestName(info.param.bcp47); });
 
 TEST_F(MenuHandlersTest, DocumentsAreFoundInTheBundleNamedCalcimandarixBesideTheApplication) {
   start();
   // The running bundle carries another name; the documents come from "Calcimandarix.app" beside it.
-  FakeBundle folder(QStringLiteral("Renamed.app"));
+  TemporaryBundle folder(QStringLiteral("Renamed.app"));
   services().executable = folder.executable();
   chooseMenu(QStringLiteral("aideregles"));
   EXPECT_EQ(services().messages, QStringList{langues::lxlefichierregleestintrouvable()})

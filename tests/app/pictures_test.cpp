@@ -3,12 +3,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 
 #include "app/pictures.h"
-#include "dialogs/Fbienvenueavec.h"
 #include "support/app_fixture.h"
+#include "support/temporary_bundle.h"
 
 namespace {
 
@@ -23,29 +22,6 @@ const PictureCase pictureCases[] = {
     {"ImageFR.png", &Pictures::ImageFR, {481, 501}},     {"ImageEN.png", &Pictures::ImageEN, {481, 501}},
     {"ImageTRAD.png", &Pictures::ImageTRAD, {481, 501}}, {"ImageSIMP.png", &Pictures::ImageSIMP, {481, 501}},
     {"ImageBon.png", &Pictures::ImageBon, {100, 209}},   {"ImageMauvais.png", &Pictures::ImageMauvais, {100, 209}},
-};
-
-QString builtResources() {
-  QDir contents = QFileInfo(QStringLiteral(CALCIMANDARIX_BUNDLE_EXECUTABLE)).dir();
-  contents.cdUp();
-  return contents.filePath(QStringLiteral("Resources"));
-}
-
-// A bundle of the tests' own: Contents/MacOS/calcimandarix and an empty Contents/Resources.
-class TemporaryBundle {
- public:
-  TemporaryBundle() {
-    QDir(dir_.path()).mkpath(QStringLiteral("Calcimandarix.app/Contents/MacOS"));
-    QDir(dir_.path()).mkpath(QStringLiteral("Calcimandarix.app/Contents/Resources"));
-  }
-  QString executable() const { return dir_.filePath(QStringLiteral("Calcimandarix.app/Contents/MacOS/calcimandarix")); }
-  QString resource(const QString& name) const {
-    return dir_.filePath(QStringLiteral("Calcimandarix.app/Contents/Resources/") + name);
-  }
-  bool copyIn(const QString& name) const { return QFile::copy(QDir(builtResources()).filePath(name), resource(name)); }
-
- private:
-  QTemporaryDir dir_;
 };
 
 class PicturesTest : public AppFixture {};

@@ -41,9 +41,7 @@ TEST_F(SavePrefsTest, WritesFourBytesInTheOrderOfTheFlags) {
     const bool flags[4] = {(mask & 8) != 0, (mask & 4) != 0, (mask & 2) != 0, (mask & 1) != 0};
     setFlags(flags[0], flags[1], flags[2], flags[3]);
     application().sauverpref();
-    QByteArray expected;
-    for (bool flag : flags) expected.append(flag ? '\1' : '\0');
-    EXPECT_EQ(readPrefs(), expected) << "flags " << mask;
+    EXPECT_EQ(readPrefs(), prefsBytes(flags[0], flags[1], flags[2], flags[3])) << "flags " << mask;
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Calcimandarix prefs")}) << "flags " << mask;
   }
 }

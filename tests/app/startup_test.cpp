@@ -129,11 +129,9 @@ struct Halfway {
   QString openButtonCaption, okButtonCaption;
 };
 
-enum class Page { None, EN, FR, SIMP, TRAD };
-
 struct LanguageCase {
   const char* language;
-  Page page;
+  platform::Picture (Pictures::*page)();  // nullptr: no page
   bool hidesMenus;
   bool captions;
   bool traditional;
@@ -186,10 +184,7 @@ TEST_P(StartupOrderTest, ReadsThePreferencesAndDressesTheWelcomeWindowBeforeAppl
   EXPECT_EQ(halfway.deleteCaptions, QStringLiteral("◁◁◁"));
   EXPECT_FALSE(halfway.screenTransparent);
   EXPECT_TRUE(halfway.languagePicturesTransparent);
-  Pictures& pictures = application().pictures;
-  const platform::Picture expectedPage[] = {platform::Picture(), pictures.ImageEN(), pictures.ImageFR(),
-                                            pictures.ImageSIMP(), pictures.ImageTRAD()};
-  EXPECT_TRUE(halfway.backdrop == expectedPage[static_cast<int>(c.page)]);
+  EXPECT_TRUE(halfway.backdrop == (c.page ? (application().pictures.*c.page)() : platform::Picture()));
   EXPECT_EQ(halfway.openButtonCaption, c.captions ? langues::lbOuvrirlangues() : QString());
   EXPECT_EQ(halfway.okButtonCaption, c.captions ? langues::lbOK() : QString());
 
@@ -203,15 +198,12 @@ TEST_P(StartupOrderTest, ReadsThePreferencesAndDressesTheWelcomeWindowBeforeAppl
 }
 
 INSTANTIATE_TEST_SUITE_P(EachLanguage, StartupOrderTest,
-                         ::testing::Values(LanguageCase{"en", Page::EN, false, true, false},
-                                           LanguageCase{"fr", Page::FR, false, true, false},
-                                           LanguageCase{"zh-CN", Page::SIMP, true, false, false},
-                                           LanguageCase{"zh-TW", Page::TRAD, true, false, true},
-                                           LanguageCase{"", Page::None, false, false, false}),
-                         [](const auto& info) {
-                           const QString name = QString::fromLatin1(info.param.language).remove(QLatin1Char('-'));
-                           return name.isEmpty() ? std::string("none") : name.toStdString();
-                         });
+                         ::testing::Values(LanguageCase{"en", &Pictures::ImageEN, false, true, false},
+                                           LanguageCase{"fr", &Pictures::ImageFR, false, true, false},
+                                           LanguageCase{"zh-CN", &Pictures::ImageSIMP, true, false, false},
+                                           LanguageCase{"zh-TW", &Pictures::ImageTRAD, true, false, true},
+                                           LanguageCase{"", nullptr, false, false, false}),
+                         [](const auto& info) { return languageTestName(info.param.language); });
 
 // ---- The preferences file and the UI language choose the start ----
 
@@ -354,9 +346,6 @@ INSTANTIATE_TEST_SUITE_P(EachLanguage, StartMenusTest,
                          ::testing::Values(MenuCase{"en", false, true}, MenuCase{"fr", false, true},
                                            MenuCase{"zh-CN", false, false}, MenuCase{"zh-TW", true, false},
                                            MenuCase{"", false, true}),
-                         [](const auto& info) {
-                           const QString name = QString::fromLatin1(info.param.language).remove(QLatin1Char('-'));
-                           return name.isEmpty() ? std::string("none") : name.toStdString();
-                         });
+                         [](const auto& info) { return languageTestName(info.param.language); });
 
 }  // namespace

@@ -6,26 +6,15 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "support/app_fixture.h"
+#include "benchmarks/benchmark_app.h"
 
 namespace {
-
-// A started application, with the fixture's helpers at hand.
-class WriterBenchmarkApp : public AppFixture {
- public:
-  WriterBenchmarkApp() { start(); }
-  void TestBody() override {}
-  using AppFixture::application;
-  using AppFixture::click;
-  using AppFixture::fpr;
-  using AppFixture::paste;
-};
 
 constexpr double kTwelveDigitsTwoDecimals = -987654321012.34;
 
 // The calculator's writing of a result: its Arabic text, then its Chinese text.
 void BM_WriteValueOfTwelveDigitsAndTwoDecimals(benchmark::State& state) {
-  WriterBenchmarkApp app;
+  BenchmarkApp app;
   ArabeChinois& writer = app.application().arabechinois;
   app.application().position = 1;
   for (auto _ : state) benchmark::DoNotOptimize(writer.tradenchinoisdevaleur(kTwelveDigitsTwoDecimals));
@@ -36,7 +25,7 @@ void BM_WriteValueOfTwelveDigitsAndTwoDecimals(benchmark::State& state) {
 BENCHMARK(BM_WriteValueOfTwelveDigitsAndTwoDecimals)->Unit(benchmark::kMicrosecond);
 
 void BM_ArabicTextOfTwelveDigitsAndTwoDecimals(benchmark::State& state) {
-  WriterBenchmarkApp app;
+  BenchmarkApp app;
   ArabeChinois& writer = app.application().arabechinois;
   for (auto _ : state) benchmark::DoNotOptimize(writer.tradenarabedevaleur(kTwelveDigitsTwoDecimals));
 }
@@ -44,7 +33,7 @@ BENCHMARK(BM_ArabicTextOfTwelveDigitsAndTwoDecimals)->Unit(benchmark::kMicroseco
 
 // The converter: a change of the Arabic field written into the Chinese field.
 void BM_ConverterWritesTwelveDigitsAndTwoDecimals(benchmark::State& state) {
-  WriterBenchmarkApp app;
+  BenchmarkApp app;
   app.click(QStringLiteral("EFcr"));
   platform::EditField& field = *app.fpr().EFcr;
   const QString text = QStringLiteral("-987654321012.34");
@@ -59,25 +48,19 @@ BENCHMARK(BM_ConverterWritesTwelveDigitsAndTwoDecimals)->Unit(benchmark::kMicros
 
 enum Paste { Digits, BlanksAroundANumber, LeadingZeros, EmojiAndMarks };
 
-QString repeated(const QString& unit, qsizetype size) {
-  QString out;
-  out.reserve(size + unit.size());
-  while (out.size() < size) out += unit;
-  return out;
-}
-
 QString pastedText(Paste kind) {
   constexpr qsizetype kMebi = 1 << 20;
   switch (kind) {
     case Digits:
-      return repeated(QStringLiteral("1"), kMebi);
+      return QStringLiteral("1").repeated(kMebi);
     case BlanksAroundANumber:
-      return repeated(QStringLiteral(" \t"), kMebi / 2) + QStringLiteral("12.5") +
-             repeated(QStringLiteral("\t "), kMebi / 2);
+      return QStringLiteral(" \t").repeated(kMebi / 4) + QStringLiteral("12.5") +
+             QStringLiteral("\t ").repeated(kMebi / 4);
     case LeadingZeros:
-      return repeated(QStringLiteral("0"), kMebi) + QStringLiteral("5");
+      return QStringLiteral("0").repeated(kMebi) + QStringLiteral("5");
     case EmojiAndMarks:
-      return repeated(QStringLiteral("😀\u200F\x01a"), kMebi);
+      // Five units, just past a mebibyte.
+      return QStringLiteral("😀\u200F\x01a").repeated(kMebi / 5 + 1);
   }
   return {};
 }
@@ -85,7 +68,7 @@ QString pastedText(Paste kind) {
 // A megabyte pasted through the Edit menu into the Arabic field: the field's own insertion,
 // the trimming and the writing.
 void BM_PasteMebibyteIntoTheArabicField(benchmark::State& state) {
-  WriterBenchmarkApp app;
+  BenchmarkApp app;
   const QString text = pastedText(static_cast<Paste>(state.range(0)));
   app.click(QStringLiteral("EFcr"));
   for (auto _ : state) {
@@ -93,7 +76,7 @@ void BM_PasteMebibyteIntoTheArabicField(benchmark::State& state) {
     app.fpr().EFcr->setText(QString());
     QApplication::clipboard()->setText(text);
     state.ResumeTiming();
-    app.paste(text);
+    app.chooseMenu(QStringLiteral("EditPaste"));
   }
   state.SetBytesProcessed(state.iterations() * text.size() * 2);
 }

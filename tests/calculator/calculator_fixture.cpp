@@ -2,6 +2,7 @@
 
 #include "mainwindow/keypad.h"
 #include "platform/text.h"
+#include "support/keypad_lookup.h"
 
 void CalculatorFixture::frappe(const QString& captions) {
   const std::u32string keys = platform::CodePoints(captions);
@@ -20,10 +21,7 @@ void CalculatorFixture::frappe(const QString& captions) {
       continue;
     }
     const QString caption = QString::fromUcs4(&keys[i], 1);
-    const KeySpec* found = nullptr;
-    for (const KeySpec& spec : keypad()) {
-      if (fpr().key(QString::fromLatin1(spec.name))->caption() == caption) found = &spec;
-    }
+    const KeySpec* found = keyShowing(fpr(), caption);
     ASSERT_NE(found, nullptr) << "no key with the caption " << caption.toStdString();
     press(QString::fromLatin1(found->name));
   }

@@ -13,6 +13,8 @@ class PaperTapeTest : public CalculatorFixture {
   EcrireSurBande& bande() { return a().ecriresurbande; }
   fband* fenetre() { return platform::Application::current()->liveInstance<fband>(); }
   platform::EditField& champ() { return *fband::get().EditField1; }
+  // The tape window's clear button.
+  void effacerBande() { press(QStringLiteral("BevelButton1"), QStringLiteral("fband")); }
 
   // The field shows the whole tape, its finished part black and the rest grey.
   void expectChamp(const QString& texte, int noirs) {
@@ -99,17 +101,22 @@ TEST_F(PaperTapeTest, WhileTheWindowIsClosedOnlyTheTextsChangeAndOpeningShowsThe
   expectChamp(bande().textebande, platform::Len(bande().textebandedefinitif));
 }
 
-TEST_F(PaperTapeTest, ClearingAShortTapeOnlyScrollsIt) {
+TEST_F(PaperTapeTest, ClearingAShortTapeOnlyScrollsAndRedrawsIt) {
   ouvrirBande();
   // A fresh tape is the empty current line alone: one separator.
   ASSERT_EQ(bande().textebande, sep());
+  const QString avant = champ().text();
+  ASSERT_LT(platform::Len(avant), 2);
   champ().setScrollPosition(0);
-  bande().effacertout();
+  effacerBande();
   EXPECT_EQ(bande().textebande, sep());
   EXPECT_EQ(bande().points, QString());
   EXPECT_FALSE(bande().attenteop);
   EXPECT_EQ(champ().scrollPosition(), 5);
+  EXPECT_EQ(champ().text(), avant);
   EXPECT_EQ(champ().text(), sep());
+  EXPECT_TRUE(champ().visible());
+  EXPECT_TRUE(champ().widget()->isVisible());
 
   // One character is still too short to clear.
   bande().textebande = QStringLiteral("x");
@@ -128,11 +135,13 @@ TEST_F(PaperTapeTest, ClearingWithTheWindowClosedBuildsNoWindow) {
 TEST_F(PaperTapeTest, ClearingWhileAFirstOperandIsEnteredKeepsItBehindTheMark) {
   ouvrirBande();
   frappe(QStringLiteral("十二"));
-  press(QStringLiteral("BevelButton1"), QStringLiteral("fband"));
+  effacerBande();
   EXPECT_EQ(bande().textebande, sep());
   EXPECT_EQ(bande().textebandedefinitif, QString());
   EXPECT_EQ(champ().text(), sep());
+  EXPECT_EQ(champ().colorAt(0), kGris);
   EXPECT_EQ(champ().scrollPosition(), 5);
+  EXPECT_TRUE(champ().widget()->isVisible());
   EXPECT_EQ(bande().points, QStringLiteral("..."));
   EXPECT_TRUE(bande().attenteop);
   EXPECT_EQ(bande().temoin, QStringLiteral("十二"));
@@ -153,6 +162,34 @@ TEST_F(PaperTapeTest, ClearingWhileAFirstOperandIsEnteredKeepsItBehindTheMark) {
   EXPECT_EQ(bande().points, QString());
   expectChamp(fini + sep() + sep(), platform::Len(fini));
 }
+
+struct LongTapeCase {
+  const char* name;
+  const char* keys;
+};
+
+class ClearingALongTape : public PaperTapeTest, public ::testing::WithParamInterface<LongTapeCase> {};
+
+TEST_P(ClearingALongTape, LeavesOneGreySeparatorAndMarksThatSomethingCameBefore) {
+  ouvrirBande();
+  frappe(QString::fromUtf8(GetParam().keys));
+  ASSERT_GE(platform::Len(champ().text()), 2);
+
+  effacerBande();
+  EXPECT_EQ(champ().text(), sep());
+  EXPECT_EQ(champ().colorAt(0), kGris);
+  EXPECT_EQ(champ().scrollPosition(), 5);
+  EXPECT_TRUE(champ().widget()->isVisible());
+  // The next line written starts below a "..." line.
+  frappe(QStringLiteral("加"));
+  EXPECT_TRUE(champ().text().startsWith(QStringLiteral("...") + sep()));
+}
+
+// Clearing during an entry is ClearingWhileAFirstOperandIsEnteredKeepsItBehindTheMark.
+INSTANTIATE_TEST_SUITE_P(Tapes, ClearingALongTape,
+                         ::testing::Values(LongTapeCase{"AfterAResult", "十二加三="},
+                                           LongTapeCase{"AfterAnOperator", "十二加三减"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PaperTapeTest, ANumberTypedAfterClearingThatDiffersFromTheClearedOneEndsTheWait) {
   frappe(QStringLiteral("十二"));

@@ -122,10 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, AboutBoxTextsTest,
                                            LanguageTexts{"zh-CN", "版本 1.0", "免费软件"},
                                            LanguageTexts{"zh-TW", "版本 1.0", "免費軟體"},
                                            LanguageTexts{"", "Version 1.0", "freeware"}),
-                         [](const auto& info) {
-                           QString name = QString::fromLatin1(info.param.bcp47);
-                           return name.isEmpty() ? std::string("none") : name.remove(QLatin1Char('-')).toStdString();
-                         });
+                         [](const auto& info) { return languageTestName(info.param.bcp47); });
 
 struct Link {
   platform::StaticText* fapropos::*label;

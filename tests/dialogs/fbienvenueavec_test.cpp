@@ -3,10 +3,7 @@
 // its box turns it off for later starts, and every closing writes the preferences file.
 
 #include <QByteArray>
-#include <QCheckBox>
 #include <QFile>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTest>
 #include <QWindow>
 
@@ -18,12 +15,6 @@
 namespace {
 
 const QString welcomeClass = QStringLiteral("Fbienvenueavec");
-
-QByteArray prefsBytes(bool welcome, bool defaut, bool simplified, bool usual) {
-  QByteArray bytes;
-  for (bool b : {welcome, defaut, simplified, usual}) bytes.append(b ? '\x01' : '\x00');
-  return bytes;
-}
 
 Fbienvenueavec& asWelcome(platform::Window& w) {
   EXPECT_EQ(w.className(), welcomeClass);
@@ -42,13 +33,7 @@ class WelcomeTest : public AppFixture {
   }
   static QPoint middleOf(platform::Control* control) { return control->widget()->geometry().center(); }
   // The middle of a check box's box, which alone takes clicks when it has no caption.
-  static QPoint boxOf(platform::CheckBox* box) {
-    auto* widget = static_cast<QCheckBox*>(box->widget());
-    QStyleOptionButton option;
-    option.initFrom(widget);
-    return widget->geometry().topLeft() +
-           widget->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, widget).center();
-  }
+  static QPoint boxOf(platform::CheckBox* box) { return box->widget()->geometry().topLeft() + pressPoint(*box); }
   std::vector<platform::MenuItem*> menus() { return {EditMen(), fenetremenu(), caracteresMenu(), aidemenu()}; }
 };
 
@@ -69,7 +54,7 @@ TEST_P(WelcomeAtFirstStart, ShowsTheDressedWindowFirstThenTheDefaultTable) {
   const LanguageCase& c = GetParam();
   setLanguage(QString::fromLatin1(c.language));
   bool shown = false;
-  onNextModalAtStart([&](platform::Window& w) {
+  onNextModal([&](platform::Window& w) {
     shown = true;
     Fbienvenueavec& welcome = asWelcome(w);
     App& a = application();
@@ -114,11 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, WelcomeAtFirstStart,
                                            LanguageCase{"zh-TW", &Pictures::ImageTRAD, false, true, "萬", false},
                                            // No interface language of the four: no picture and no captions.
                                            LanguageCase{"", nullptr, false, false, "万", true}),
-                         [](const auto& info) {
-                           std::string name = info.param.language[0] ? info.param.language : "none";
-                           std::erase(name, '-');
-                           return name;
-                         });
+                         [](const auto& info) { return languageTestName(info.param.language); });
 
 // ---- Closing ----
 
@@ -135,7 +116,7 @@ class WelcomeClose : public WelcomeTest, public ::testing::WithParamInterface<Cl
 
 TEST_P(WelcomeClose, AppliesTheBoxAndAlwaysWritesTheFile) {
   const CloseCase& c = GetParam();
-  onNextModalAtStart([&](platform::Window& w) {
+  onNextModal([&](platform::Window& w) {
     if (c.ticked) pressInWelcome("CheckBox1");
     switch (c.how) {
       case Closing::Ok:
@@ -156,7 +137,7 @@ TEST_P(WelcomeClose, AppliesTheBoxAndAlwaysWritesTheFile) {
   EXPECT_EQ(readPrefs(), prefsBytes(c.welcomeAfter, true, true, true));
 
   // The next start shows the window again only when it was left on.
-  if (c.welcomeAfter) onNextModalAtStart([](platform::Window& w) { w.close(); });
+  if (c.welcomeAfter) onNextModal([](platform::Window& w) { w.close(); });
   restart();
   EXPECT_EQ(services().modalWindows.size(), c.welcomeAfter ? 1 : 0);
   EXPECT_TRUE(fpr().visible());
@@ -191,7 +172,7 @@ TEST_F(WelcomeTest, AnUntickedBoxNeverTurnsTheWindowBackOn) {
 // ---- The language settings button ----
 
 TEST_F(WelcomeTest, ReturnOpensTheLanguageSettingsFirstAndThenMeansOk) {
-  onNextModalAtStart([&](platform::Window& w) {
+  onNextModal([&](platform::Window& w) {
     Fbienvenueavec& welcome = asWelcome(w);
     EXPECT_EQ(w.defaultButton(), welcome.PushButton1);
     QTest::keyClick(w.widget(), Qt::Key_Return);
@@ -211,7 +192,7 @@ TEST_F(WelcomeTest, ReturnOpensTheLanguageSettingsFirstAndThenMeansOk) {
 }
 
 TEST_F(WelcomeTest, EveryPressOfTheLanguageButtonOpensTheSettingsAgain) {
-  onNextModalAtStart([&](platform::Window& w) {
+  onNextModal([&](platform::Window& w) {
     pressInWelcome("PushButton1");
     pressInWelcome("PushButton1");
     EXPECT_EQ(services().languageSettingsOpened, 2);
@@ -223,7 +204,7 @@ TEST_F(WelcomeTest, EveryPressOfTheLanguageButtonOpensTheSettingsAgain) {
 }
 
 TEST_F(WelcomeTest, ClicksGoThroughThePictureToTheButtonsAndTheBox) {
-  onNextModalAtStart([&](platform::Window& w) {
+  onNextModal([&](platform::Window& w) {
     Fbienvenueavec& welcome = asWelcome(w);
     // The picture lies above them all, yet Qt finds the controls under the mouse.
     for (platform::Control* control :

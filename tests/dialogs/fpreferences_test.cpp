@@ -14,19 +14,12 @@ namespace {
 
 const QString dialogClass = QStringLiteral("FPreferences");
 
-// Bytes of the preferences file: welcome, default, simplified, usual.
-QByteArray prefsBytes(bool welcome, bool defaut, bool simplified, bool usual) {
-  QByteArray bytes;
-  for (bool b : {welcome, defaut, simplified, usual}) bytes.append(b ? '\x01' : '\x00');
-  return bytes;
-}
-
 class PreferencesTest : public AppFixture {
  protected:
   // Starts on a preferences file; a welcome window that it asks for is closed at once.
   void startWith(const QByteArray& file) {
     writePrefs(file);
-    if (file.at(0) == 1) onNextModalAtStart([](platform::Window& w) { w.close(); });
+    if (file.at(0) == 1) onNextModal([](platform::Window& w) { w.close(); });
     start();
   }
   FPreferences& openDialog() {
@@ -75,11 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, PreferencesOrder,
                          ::testing::Values(OrderCase{"en", 254, 274}, OrderCase{"fr", 254, 274},
                                            OrderCase{"zh-CN", 254, 274}, OrderCase{"zh-TW", 274, 253},
                                            OrderCase{"", 254, 274}),
-                         [](const auto& info) {
-                           std::string name = info.param.language[0] ? info.param.language : "none";
-                           std::erase(name, '-');
-                           return name;
-                         });
+                         [](const auto& info) { return languageTestName(info.param.language); });
 
 TEST_F(PreferencesTest, IsAMovableModalDialogWithItsTextsInTheInterfaceLanguage) {
   setLanguage(QStringLiteral("fr"));
@@ -246,11 +235,7 @@ TEST_P(PreferencesDefault, TickingPutsTheLanguageDefaultAndUntickingFreesTheChoi
 INSTANTIATE_TEST_SUITE_P(Languages, PreferencesDefault,
                          ::testing::Values(DefaultCase{"en", true}, DefaultCase{"fr", true}, DefaultCase{"zh-CN", true},
                                            DefaultCase{"zh-TW", false}),
-                         [](const auto& info) {
-                           std::string name = info.param.language;
-                           std::erase(name, '-');
-                           return name;
-                         });
+                         [](const auto& info) { return languageTestName(info.param.language); });
 
 // ---- OK ----
 

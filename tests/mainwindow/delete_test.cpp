@@ -1,4 +1,3 @@
-#include <QTest>
 #include <vector>
 
 #include "mainwindow/keys_support.h"

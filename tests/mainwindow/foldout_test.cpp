@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-#include "app/Menu.h"
 #include "calculator/fband.h"
 #include "strings/langues.h"
 #include "support/app_fixture.h"
@@ -161,22 +160,23 @@ class FoldWhileAFieldHasTheInput : public FoldoutFixture, public ::testing::With
 TEST_P(FoldWhileAFieldHasTheInput, GivesTheInputBackToTheCalculatorWithNoFocusLeft) {
   const FieldFoldCase& c = GetParam();
   start();
+  platform::EditField* field = control<platform::EditField>(QString::fromLatin1(c.field));
   press(QStringLiteral("DisclosureTriangle1"));
   click(QString::fromLatin1(c.field));
   ASSERT_EQ(application().position, c.position);
-  ASSERT_EQ(application().focusedControl(), find(QString::fromLatin1(c.field)));
+  ASSERT_EQ(application().focusedControl(), field);
 
   flipConverter(c.way);
   EXPECT_EQ(application().position, 1);
   EXPECT_EQ(application().focusedControl(), nullptr);
   QWidget* focused = QApplication::focusWidget();
-  EXPECT_TRUE(focused == nullptr || focused != find(QString::fromLatin1(c.field))->widget());
+  EXPECT_TRUE(focused == nullptr || focused != field->widget());
 
   // The keypad now writes on the display, not into the folded field.
-  const QString fieldBefore = static_cast<platform::EditField*>(find(QString::fromLatin1(c.field)))->text();
+  const QString fieldBefore = field->text();
   pressKeys({"BB5"});
   EXPECT_EQ(displayText(), fpr().key(QStringLiteral("BB5"))->caption());
-  EXPECT_EQ(static_cast<platform::EditField*>(find(QString::fromLatin1(c.field)))->text(), fieldBefore);
+  EXPECT_EQ(field->text(), fieldBefore);
 
   flipConverter(c.way);
   EXPECT_EQ(application().position, 1);

@@ -11,6 +11,7 @@
 #include <map>
 
 #include "calculator/fband.h"
+#include "mainwindow/keypad.h"
 #include "numerals/fouimais.h"
 #include "strings/langues.h"
 #include "support/app_fixture.h"
@@ -275,9 +276,8 @@ TEST_F(MainWindowLayoutTest, TheWindowIsAGreyFixedCalculatorWithTheConverterFold
   EXPECT_FALSE(w.DisclosureTriangle1->acceptFocus());
   EXPECT_FALSE(w.DisclosureTriangle2->acceptFocus());
   EXPECT_TRUE(w.Canvas4->acceptFocus());
-  for (const char* key :
-       {"BBz",   "BB1",    "BB2",   "BB3",   "BB4", "BB5", "BB6",  "BB7",  "BB8",   "BB9",    "BB10",
-        "BB100", "BB1000", "BB104", "BB108", "BBn", "BBp", "BBmu", "BBad", "BBdiv", "BBsous", "BBe"}) {
+  for (const KeySpec& spec : keypad()) {
+    const char* key = spec.name;
     platform::BevelButton* button = w.key(QString::fromLatin1(key));
     EXPECT_FALSE(button->acceptFocus()) << key;
     EXPECT_EQ(button->widget()->focusPolicy(), Qt::NoFocus) << key;
@@ -292,9 +292,8 @@ TEST_F(MainWindowLayoutTest, KeysAreDrawnInTheChineseFontEightSmallerThanTheRest
   const QString chinese = QFontInfo(fpr().key(QStringLiteral("BB4"))->widget()->font()).family();
   EXPECT_TRUE(QFontDatabase::writingSystems(chinese).contains(QFontDatabase::SimplifiedChinese))
       << chinese.toStdString();
-  for (const char* key :
-       {"BBz",   "BB1",    "BB2",   "BB3",   "BB4", "BB5", "BB6",  "BB7",  "BB8",   "BB9",    "BB10",
-        "BB100", "BB1000", "BB104", "BB108", "BBn", "BBp", "BBmu", "BBad", "BBdiv", "BBsous", "BBe"}) {
+  for (const KeySpec& spec : keypad()) {
+    const char* key = spec.name;
     QWidget* widget = fpr().key(QString::fromLatin1(key))->widget();
     EXPECT_EQ(widget->font().pixelSize(), QLatin1String(key) == QLatin1String("BB8") ? 18 : 20) << key;
     EXPECT_EQ(QFontInfo(widget->font()).family(), chinese) << key;
@@ -304,45 +303,6 @@ TEST_F(MainWindowLayoutTest, KeysAreDrawnInTheChineseFontEightSmallerThanTheRest
     EXPECT_LE(metrics.horizontalAdvance(caption), widget->width()) << key;
     EXPECT_LE(metrics.height(), widget->height()) << key;
   }
-}
-
-TEST_F(MainWindowLayoutTest, TheMenuItemGettersFindTheItemsOfTheBar) {
-  start();
-  Fpr& w = fpr();
-  const std::pair<const char*, platform::MenuItem* (Fpr::*)() const> getters[] = {
-      {"aidemenu", &Fpr::aidemenu},
-      {"Preferences", &Fpr::Preferences},
-      {"menuapropos", &Fpr::menuapropos},
-      {"AideAidesurtouches", &Fpr::AideAidesurtouches},
-      {"AideAfficherlecranencours", &Fpr::AideAfficherlecranencours},
-      {"UntitledSeparator", &Fpr::UntitledSeparator},
-      {"aideregles", &Fpr::aideregles},
-      {"aideaideacalcimandarix", &Fpr::aideaideacalcimandarix},
-      {"caracteresMenu", &Fpr::caracteresMenu},
-      {"caracteresnotationfinanciere", &Fpr::caracteresnotationfinanciere},
-      {"caracteresnotationsusuelle", &Fpr::caracteresnotationsusuelle},
-      {"UntitledSeparator0", &Fpr::UntitledSeparator0},
-      {"caracteresChinoissimplifié1", &Fpr::caracteresChinoissimplifié1},
-      {"caracteresChinoistraditionnel", &Fpr::caracteresChinoistraditionnel},
-      {"caracteresChinoissimplifié", &Fpr::caracteresChinoissimplifié},
-      {"fenetremenu", &Fpr::fenetremenu},
-      {"FenetreBandepapier", &Fpr::FenetreBandepapier},
-      {"FenetreConvertisseur", &Fpr::FenetreConvertisseur},
-      {"EditMen", &Fpr::EditMen},
-      {"EditPaste", &Fpr::EditPaste},
-      {"EditCopy", &Fpr::EditCopy},
-      {"EditCut", &Fpr::EditCut},
-  };
-  for (const auto& [name, getter] : getters) {
-    platform::MenuItem* item = (w.*getter)();
-    ASSERT_NE(item, nullptr) << name;
-    EXPECT_EQ(item->name(), QString::fromUtf8(name));
-    EXPECT_EQ(item, menuItem(QString::fromUtf8(name)));
-  }
-  EXPECT_EQ(w.Preferences()->kind(), platform::MenuItem::Kind::PrefsMenuItem);
-  EXPECT_EQ(w.menuapropos()->kind(), platform::MenuItem::Kind::AppleMenuItem);
-  // The bar has no item of that name.
-  EXPECT_EQ(w.UntitledMenu0(), nullptr);
 }
 
 // ---- Focus after opening ----

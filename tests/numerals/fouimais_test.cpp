@@ -126,10 +126,6 @@ TEST_F(MismatchNoteTest, StaysHiddenForARefusedText) {
   EXPECT_FALSE(noteShown());
 }
 
-}  // namespace
-
-namespace {
-
 // The note comes up while the user types: the keyboard stays in the Chinese field.
 TEST_F(MismatchNoteTest, ShowingTheNoteLeavesTheKeyboardInTheChineseField) {
   startWith(CharacterTable::SimplifiedUsual);

@@ -87,16 +87,6 @@ TEST_F(CalculatorReaderTest, KeepsTheValueAndTheTapeAndHistoryLines) {
   EXPECT_EQ(fpr().StaticText1->textSize(), 20);
 }
 
-TEST_F(CalculatorReaderTest, ShrinksALongDisplay) {
-  startWith(CharacterTable::SimplifiedUsual);
-  // 24 characters, then the 25th.
-  keyIn(QStringLiteral("九千九百九十九亿九千九百九十九万九千九百九十九点"));
-  ASSERT_EQ(displayText().size(), 24);
-  EXPECT_EQ(fpr().StaticText1->textSize(), 20);
-  keyIn(QStringLiteral("九"));
-  EXPECT_EQ(fpr().StaticText1->textSize(), 17);
-}
-
 // The display read again from its own text, as a click on it, the engine and the delete key
 // have it read.
 TEST_F(CalculatorReaderTest, RebuildsTheNumberFromTheDisplayText) {

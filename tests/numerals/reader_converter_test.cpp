@@ -6,8 +6,6 @@
 
 namespace {
 
-const QString kRefused = QStringLiteral("????????");
-
 struct Case {
   const char* text;  // in simplified usual characters; each table reads its own version
   const char* arabic;

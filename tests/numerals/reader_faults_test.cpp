@@ -6,8 +6,6 @@
 
 namespace {
 
-const QString kRefused = QStringLiteral("????????");
-
 class ReaderSoundnessTest : public ReaderFixture {};
 
 // A 万 group that ends in 零 and a digit, after 亿: the echo is italic only because the digits

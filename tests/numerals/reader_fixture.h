@@ -4,20 +4,13 @@
 // keys of a text's characters), and the texts of the four tables.
 
 #include <QString>
-#include <ostream>
 
 #include "numerals/chinoisarabe.h"
 #include "support/app_fixture.h"
 #include "support/character_tables.h"
 
-// The numeral characters of one table.
-struct TableCharacters {
-  QString digit[10];  // 零 to 九
-  QString ten, hundred, thousand, wan, yi, minus, point;
-};
-const TableCharacters& charactersOf(CharacterTable table);
-// A text written with the simplified usual characters, in the characters of another table.
-QString inTable(CharacterTable table, const QString& simplifiedUsual);
+// What the Arabic field shows for a refused Chinese text.
+inline const QString kRefused = QStringLiteral("????????");
 
 class ReaderFixture : public AppFixture {
  protected:
@@ -34,6 +27,9 @@ class ReaderFixture : public AppFixture {
   // The state after a whole text read by the reader itself, as the calculator engine and the
   // delete key ask for it.
   void readDisplayText(const QString& text);
+  // A whole text read as the converter reads its Chinese field, into a cleared Arabic field;
+  // fouimaisdemandee -1 leaves the note out, 0 lets a character of another table ask for it.
+  void readInConverter(const QString& text, int fouimaisdemandee);
 
   bool noteShown() const;
   bool echoItalic();

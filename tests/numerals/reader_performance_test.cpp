@@ -6,16 +6,7 @@
 
 namespace {
 
-const QString kRefused = QStringLiteral("????????");
 constexpr int kMebi = 1 << 20;
-
-// The text repeated up to n UTF-16 units.
-QString repeated(const QString& unit, int n) {
-  QString out;
-  out.reserve(n);
-  while (out.size() + unit.size() <= n) out += unit;
-  return out;
-}
 
 class LongTextTest : public ReaderFixture {};
 
@@ -32,13 +23,14 @@ TEST_F(LongTextTest, ReadsAMebibytePasteInUnderASecond) {
     QString field;  // what the field keeps
     QString arabic;
   } cases[] = {
-      {"numerals then junk", numeral + repeated(junk, kMebi), numeral + repeated(junk, kMebi), kRefused},
-      {"spaces around a numeral", spaces + numeral + spaces, numeral, QStringLiteral("110050000")},
-      {"digits after the fourteenth", QStringLiteral("零点") + repeated(QStringLiteral("一二三四五六七八九"), kMebi),
-       QStringLiteral("零点") + repeated(QStringLiteral("一二三四五六七八九"), kMebi),
-       QStringLiteral("0.12345678912345")},
-      {"numerals refused early", repeated(QStringLiteral("壹贰叁"), kMebi), repeated(QStringLiteral("壹贰叁"), kMebi),
+      {"numerals then junk", numeral + junk.repeated(kMebi / junk.size()), numeral + junk.repeated(kMebi / junk.size()),
        kRefused},
+      {"spaces around a numeral", spaces + numeral + spaces, numeral, QStringLiteral("110050000")},
+      {"digits after the fourteenth", QStringLiteral("零点") + QStringLiteral("一二三四五六七八九").repeated(kMebi / 9),
+       QStringLiteral("零点") + QStringLiteral("一二三四五六七八九").repeated(kMebi / 9),
+       QStringLiteral("0.12345678912345")},
+      {"numerals refused early", QStringLiteral("壹贰叁").repeated(kMebi / 3),
+       QStringLiteral("壹贰叁").repeated(kMebi / 3), kRefused},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -57,8 +49,8 @@ TEST_F(LongTextTest, ReadsAMebibytePasteInUnderASecond) {
 // again as the paste itself, and still linear.
 TEST_F(LongTextTest, TrimsAPastedMebibyteWithoutHanging) {
   startWith(CharacterTable::SimplifiedUsual);
-  const QString kept =
-      QStringLiteral("一亿一千零五万") + repeated(QStringLiteral("abc 123, 两百〇\u200F\U0001F600\x01x"), kMebi);
+  const QString junk = QStringLiteral("abc 123, 两百〇\u200F\U0001F600\x01x");
+  const QString kept = QStringLiteral("一亿一千零五万") + junk.repeated(kMebi / junk.size());
   click(QStringLiteral("EFca"));
   fpr().EFca->setText(QString());
   const ThreadCpuTimer timer;

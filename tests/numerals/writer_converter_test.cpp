@@ -117,7 +117,7 @@ TEST_P(WriterConverterTest, WritesEveryArabicTextInTheCurrentTable) {
     const QString arabic = QString::fromUtf16(c.arabic);
     SCOPED_TRACE(arabic.toStdString());
     writeArabic(arabic);
-    EXPECT_EQ(chineseField(), inCurrentTable(QString::fromUtf16(c.chinese)));
+    EXPECT_EQ(chineseField(), inTable(GetParam(), QString::fromUtf16(c.chinese)));
     EXPECT_EQ(arabicField(), arabic);
     EXPECT_EQ(application().position, 3);
   }

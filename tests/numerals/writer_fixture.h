@@ -1,7 +1,6 @@
 #pragma once
 // A started application with helpers for the Chinese numeral writer: write an Arabic text into
-// the converter's Arabic field, choose a character table, and turn a text written in the
-// simplified usual characters into the same numeral in the current table.
+// the converter's Arabic field and choose a character table.
 
 #include <QString>
 
@@ -15,8 +14,6 @@ class WriterFixture : public AppFixture {
   void useTable(CharacterTable table);
   // Clicks the Arabic field (unless the input already goes there) and replaces its text.
   void writeArabic(const QString& text);
-  // The simplified usual numeral in the current table; markers and other characters unchanged.
-  QString inCurrentTable(const QString& simplifiedUsual);
 
   ArabeChinois& writer() { return application().arabechinois; }
 };

@@ -75,13 +75,6 @@ struct LongText {
   int messages;
 };
 
-QString repeated(const QString& unit, qsizetype size) {
-  QString out;
-  out.reserve(size + unit.size());
-  while (out.size() < size) out += unit;
-  return out;
-}
-
 constexpr qsizetype kMebibyte = 1 << 20;
 
 class WriterLongInputTest : public WriterFixture {
@@ -107,21 +100,21 @@ class WriterLongInputTest : public WriterFixture {
 TEST_F(WriterLongInputTest, AMebibytePasteIsWrittenInUnderASecond) {
   const qsizetype half = kMebibyte / 2;
   const std::vector<LongText> texts = {
-      {"digits", repeated(QStringLiteral("1"), kMebibyte), QStringLiteral("??????"), 1},
+      {"digits", QStringLiteral("1").repeated(kMebibyte), QStringLiteral("??????"), 1},
       {"blanks around a number",
-       repeated(QStringLiteral(" \t"), half) + QStringLiteral("12") + repeated(QStringLiteral("\t "), half),
+       QStringLiteral(" \t").repeated(half / 2) + QStringLiteral("12") + QStringLiteral("\t ").repeated(half / 2),
        QStringLiteral("十二"), 0},
       {"blanks around a long number",
-       repeated(QStringLiteral(" "), half) + repeated(QStringLiteral("7"), 1000) + repeated(QStringLiteral(" "), half),
+       QStringLiteral(" ").repeated(half) + QStringLiteral("7").repeated(1000) + QStringLiteral(" ").repeated(half),
        QStringLiteral("??????"), 1},
-      {"leading zeros", repeated(QStringLiteral("0"), kMebibyte) + QStringLiteral("5"), QStringLiteral("五"), 0},
-      {"zeros only", repeated(QStringLiteral("0"), kMebibyte), QStringLiteral("零"), 0},
-      {"a long fraction", QStringLiteral("0.") + repeated(QStringLiteral("3"), kMebibyte),
+      {"leading zeros", QStringLiteral("0").repeated(kMebibyte) + QStringLiteral("5"), QStringLiteral("五"), 0},
+      {"zeros only", QStringLiteral("0").repeated(kMebibyte), QStringLiteral("零"), 0},
+      {"a long fraction", QStringLiteral("0.") + QStringLiteral("3").repeated(kMebibyte),
        QStringLiteral("零点三三三三三三三三三三三三三三"), 0},
-      {"a bad character first", QStringLiteral("x") + repeated(QStringLiteral("1"), kMebibyte),
+      {"a bad character first", QStringLiteral("x") + QStringLiteral("1").repeated(kMebibyte),
        QStringLiteral("???????"), 0},
       // A mebibyte in UTF-8: an emoji takes four bytes and two UTF-16 units.
-      {"a digit after a mebibyte of emoji", repeated(QStringLiteral("😀"), kMebibyte / 2) + QStringLiteral("1"),
+      {"a digit after a mebibyte of emoji", QStringLiteral("😀").repeated(kMebibyte / 4) + QStringLiteral("1"),
        QStringLiteral("???????"), 0},
   };
   EXPECT_LT(pasteEach(texts), 1000);
@@ -133,11 +126,12 @@ TEST_F(WriterLongInputTest, HostileMebibytePastesGiveTheBadTextMarker) {
   const qsizetype half = kMebibyte / 2;
   const std::vector<LongText> texts = {
       {"line breaks around a number",
-       repeated(QStringLiteral("\n "), half) + QStringLiteral("12") + repeated(QStringLiteral("\r\n"), half),
+       QStringLiteral("\n ").repeated(half / 2) + QStringLiteral("12") + QStringLiteral("\r\n").repeated(half / 2),
        QStringLiteral("十二"), 0},
-      {"emoji, direction marks and controls", repeated(QStringLiteral("😀\u200F\u202E\x01a"), kMebibyte),
+      // Six units a piece, just past a mebibyte.
+      {"emoji, direction marks and controls", QStringLiteral("😀\u200F\u202E\x01a").repeated(kMebibyte / 6 + 1),
        QStringLiteral("???????"), 0},
-      {"unpaired surrogates", repeated(QString(QChar(0xD800)) + QStringLiteral("1"), kMebibyte),
+      {"unpaired surrogates", (QString(QChar(0xD800)) + QStringLiteral("1")).repeated(kMebibyte / 2),
        QStringLiteral("???????"), 0},
   };
   // A quadratic walk over a mebibyte would take minutes.

@@ -3,46 +3,31 @@
 
 #include <random>
 
-#include "numerals/fouimais.h"
-#include "numerals/writer_fixture.h"
+#include "numerals/reader_fixture.h"
 
 namespace {
 
-class WriterRoundTripTest : public WriterFixture, public ::testing::WithParamInterface<CharacterTable> {
+class WriterRoundTripTest : public ReaderFixture, public ::testing::WithParamInterface<CharacterTable> {
  protected:
-  void SetUp() override {
-    WriterFixture::SetUp();
-    useTable(GetParam());
-  }
+  void SetUp() override { startWith(GetParam()); }
 
   // Writes the value as the calculator does, reads the text back as the converter does, and
   // reports a value that does not come back as its own Arabic text.
   void roundTrip(double value) {
     application().position = 1;
-    const QString chinese = writer().tradenchinoisdevaleur(value);
-    const QString arabic = writer().tradenarabedevaleur(value);
+    ArabeChinois& writer = application().arabechinois;
+    const QString chinese = writer.tradenchinoisdevaleur(value);
+    const QString arabic = writer.tradenarabedevaleur(value);
 
-    ChinoisArabe& reader = application().chinoisarabe;
-    application().position = 2;
-    reader.fouimaisdemandee = 0;
-    reader.initialisernombre();
-    fpr().EFcr->setText(QString());
-    reader.textaarabiser = chinese;
-    reader.arabisertexte();
-
-    const bool upright = !fpr().EFcr->italic();
-    const bool noNote = reader.fouimaisdemandee == 0 && !noteShown();
+    readInConverter(chinese, 0);
+    const bool upright = !arabicItalic();
+    const bool noNote = reader().fouimaisdemandee == 0 && !noteShown();
     if (arabicField() != arabic || !upright || !noNote) {
       ADD_FAILURE() << arabic.toStdString() << " is written " << chinese.toStdString() << " and read back as "
                     << arabicField().toStdString() << (upright ? "" : " in italics")
                     << (noNote ? "" : " with the note");
       ++failures_;
     }
-  }
-
-  bool noteShown() const {
-    fouimais* note = platform::Application::current()->liveInstance<fouimais>();
-    return note != nullptr && note->visible();
   }
 
   // Stops a broken round trip from flooding the log.

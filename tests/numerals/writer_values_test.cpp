@@ -152,12 +152,11 @@ TEST_F(WriterValuesTest, ValuesInEveryTable) {
       {"a negative", -20.05, u"负二十点零五"},
       {"the carry", 4.35 * 100.0, u"四百三十五"},
   };
-  for (CharacterTable table : {CharacterTable::SimplifiedUsual, CharacterTable::TraditionalUsual,
-                               CharacterTable::SimplifiedFinancial, CharacterTable::TraditionalFinancial}) {
+  for (CharacterTable table : kAllTables) {
     useTable(table);
     for (const ChineseCase& c : cases) {
       SCOPED_TRACE(std::string(tableName(table)) + ": " + c.what);
-      EXPECT_EQ(writer().tradenchinoisdevaleur(c.value), inCurrentTable(QString::fromUtf16(c.chinese)));
+      EXPECT_EQ(writer().tradenchinoisdevaleur(c.value), inTable(table, QString::fromUtf16(c.chinese)));
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <string>
 
 #include "platform/platform_fixture.h"
 
@@ -195,27 +196,27 @@ class MouseDownTest : public PlatformTest {
   EditField* field = nullptr;
 };
 
-TEST_F(MouseDownTest, FalseLetsTheClickGoOnAndPlaceTheCaret) {
+struct MouseDownCase {
+  bool handled;       // what the handler returns
+  int selStartAfter;  // false lets the click go on and place the caret; true ends it there
+};
+
+class MouseDownResultTest : public MouseDownTest, public ::testing::WithParamInterface<MouseDownCase> {};
+
+TEST_P(MouseDownResultTest, TheHandlersResultDecidesWhetherTheClickGoesOn) {
   int downs = 0;
   field->connectMouseDown([&](int, int) {
     ++downs;
-    return false;
+    return GetParam().handled;
   });
   clickAfterTheText();
   EXPECT_EQ(downs, 1);
-  EXPECT_EQ(field->selStart(), 6);
+  EXPECT_EQ(field->selStart(), GetParam().selStartAfter);
 }
 
-TEST_F(MouseDownTest, TrueEndsTheClickThere) {
-  int downs = 0;
-  field->connectMouseDown([&](int, int) {
-    ++downs;
-    return true;
-  });
-  clickAfterTheText();
-  EXPECT_EQ(downs, 1);
-  EXPECT_EQ(field->selStart(), 0) << "the caret did not move";
-}
+INSTANTIATE_TEST_SUITE_P(HandlerResults, MouseDownResultTest,
+                         ::testing::Values(MouseDownCase{false, 6}, MouseDownCase{true, 0}),
+                         [](const auto& info) { return std::string(info.param.handled ? "True" : "False"); });
 
 TEST_F(MouseDownTest, AHandlerThatMovesTheFocusAndReturnsFalse) {
   // The converter fields' way: clear the focus, take it again, and let the click place the caret.

@@ -39,32 +39,31 @@ class MenusTest : public PlatformTest {
              {"AboutText", "About", "", Kind::Item}});
     app().setMenuBar(std::move(bar));
   }
-  struct ItemSpec {
+  struct ItemRow {
     const char* name;
     const char* text;
     const char* shortcut;  // nullptr: none set at all
     Kind kind;
   };
-  static void addMenu(MenuBar& bar, const char* name, const char* text, Kind kind, std::vector<ItemSpec> items) {
+  static void addMenu(MenuBar& bar, const char* name, const char* text, Kind kind, std::vector<ItemRow> items) {
     auto menu = std::make_unique<MenuItem>(QString::fromUtf8(name), kind);
     menu->setText(QString::fromUtf8(text));
     menu->setKeyboardShortcut(QString());
     MenuItem* title = menu.get();
     bar.append(std::move(menu));
-    for (const ItemSpec& spec : items) {
-      auto item = std::make_unique<MenuItem>(QString::fromUtf8(spec.name), spec.kind);
-      item->setText(QString::fromUtf8(spec.text));
-      if (spec.shortcut) item->setKeyboardShortcut(QString::fromUtf8(spec.shortcut));
+    for (const ItemRow& row : items) {
+      auto item = std::make_unique<MenuItem>(QString::fromUtf8(row.name), row.kind);
+      item->setText(QString::fromUtf8(row.text));
+      if (row.shortcut) item->setKeyboardShortcut(QString::fromUtf8(row.shortcut));
       title->append(std::move(item));
     }
   }
-  MenuItem* item(const char* name) const { return app().menuBar()->lookup(QString::fromUtf8(name)); }
+  MenuItem* item(const char* name) { return app().menuBar()->lookup(QString::fromUtf8(name)); }
   // Opens the item's menu, which updates which items are enabled, as a click in the bar does.
   void openMenuOf(const char* name) {
     MenuItem* menu = item(name)->parent();
     emit menu->menu()->aboutToShow();
   }
-  platform::Application& app() const { return const_cast<MenusTest*>(this)->PlatformTest::app(); }
 };
 
 TEST_F(MenusTest, HandlersReadTheCheckMarkAsItWasBeforeTheClick) {

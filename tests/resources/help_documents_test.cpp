@@ -13,14 +13,11 @@
 #include <vector>
 
 #include "support/printers.h"
+#include "support/temporary_bundle.h"
 
 namespace {
 
-QString bundleTextes() {
-  QDir dir = QFileInfo(QStringLiteral(CALCIMANDARIX_BUNDLE_EXECUTABLE)).dir();  // Contents/MacOS
-  dir.cdUp();
-  return dir.filePath(QStringLiteral("Resources/Textes"));
-}
+QString bundleTextes() { return builtResources() + QStringLiteral("/Textes"); }
 
 struct Document {
   const char* fileName;

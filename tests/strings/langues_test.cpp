@@ -153,10 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageTablesTest,
                          ::testing::Values(Language{"fr", "francais", true}, Language{"en", "Anglais", false},
                                            Language{"zh-CN", "chinois simp.", true},
                                            Language{"zh-TW", "chinois trad.", true}),
-                         [](const auto& info) {
-                           QString name = QString::fromLatin1(info.param.bcp47);
-                           return name.remove(QLatin1Char('-')).toStdString();
-                         });
+                         [](const auto& info) { return languageTestName(info.param.bcp47); });
 
 TEST_F(LanguesTest, TheTranslatedTablesSayTheirOwnWords) {
   struct Case {

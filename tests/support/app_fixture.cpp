@@ -14,6 +14,18 @@
 
 #include "platform/window.h"
 
+QByteArray prefsBytes(bool welcome, bool defaut, bool simplified, bool usual) {
+  QByteArray bytes;
+  for (bool b : {welcome, defaut, simplified, usual}) bytes.append(b ? '\x01' : '\x00');
+  return bytes;
+}
+
+std::string languageTestName(const char* bcp47) {
+  std::string name = bcp47[0] ? bcp47 : "none";
+  std::erase(name, '-');
+  return name;
+}
+
 AppFixture::AppFixture() { EXPECT_TRUE(prefsDir_.isValid()); }
 
 AppFixture::~AppFixture() {
@@ -59,17 +71,11 @@ void AppFixture::createApp() {
     services_->onNextModal(std::move(pendingModalActions_.front()));
     pendingModalActions_.pop_front();
   }
-  for (auto& action : modalActionsAtStart_) services_->onNextModal(std::move(action));
-  modalActionsAtStart_.clear();
   app_ = std::make_unique<App>(std::move(services));
 }
 
-void AppFixture::onNextModalAtStart(std::function<void(platform::Window&)> action) {
-  modalActionsAtStart_.push_back(std::move(action));
-}
-
 void AppFixture::start() {
-  if (!prefsWritten_ && !noPrefs_) writePrefs(QByteArray("\x00\x01\x01\x01", 4));
+  if (!prefsWritten_ && !noPrefs_) writePrefs(prefsBytes(false, true, true, true));
   createApp();
   app_->start();
   processEvents();
@@ -109,21 +115,23 @@ platform::Control* AppFixture::find(const QString& name, const QString& windowCl
 void AppFixture::press(const QString& name, const QString& windowClass) {
   platform::Control* target = find(name, windowClass);
   ASSERT_NE(target, nullptr) << "no control " << name.toStdString() << " in " << windowClass.toStdString();
-  QWidget* widget = target->widget();
-  // A check box or radio button takes clicks on its box and caption only, not on the blank
-  // rest of its width: click the box.
-  QPoint at = widget->rect().center();
-  if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-    QStyleOptionButton option;
-    option.initFrom(box);
-    at = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
-  } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-    QStyleOptionButton option;
-    option.initFrom(radio);
-    at = radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio).center();
-  }
-  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseClick(target->widget(), Qt::LeftButton, Qt::NoModifier, pressPoint(*target));
   processEvents();
+}
+
+QPoint AppFixture::pressPoint(const platform::Control& control) {
+  QWidget* widget = control.widget();
+  QStyle::SubElement indicator;
+  if (qobject_cast<QCheckBox*>(widget)) {
+    indicator = QStyle::SE_CheckBoxIndicator;
+  } else if (qobject_cast<QRadioButton*>(widget)) {
+    indicator = QStyle::SE_RadioButtonIndicator;
+  } else {
+    return widget->rect().center();
+  }
+  QStyleOptionButton option;
+  option.initFrom(widget);
+  return widget->style()->subElementRect(indicator, &option, widget).center();
 }
 
 void AppFixture::pressKeys(std::initializer_list<const char*> names) {

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QPoint>
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
@@ -18,6 +20,12 @@
 #include "platform/menus.h"
 #include "support/printers.h"
 #include "support/recording_services.h"
+
+// The preferences file's bytes: welcome window, default characters, simplified, usual.
+QByteArray prefsBytes(bool welcome, bool defaut, bool simplified, bool usual);
+
+// A parameterized test's name for a UI language: "zhCN" for "zh-CN", "none" for "".
+std::string languageTestName(const char* bcp47);
 
 class AppFixture : public ::testing::Test {
  protected:
@@ -43,9 +51,6 @@ class AppFixture : public ::testing::Test {
   void restart();
   // A start with no preferences file at all.
   void startWithoutPrefs();
-  // Scripts the next modal window of the next start (start, restart, startWithoutPrefs), before
-  // that start has made its services.
-  void onNextModalAtStart(std::function<void(platform::Window&)> action);
 
   App& application() { return *app_; }
   Fpr& fpr();
@@ -62,6 +67,9 @@ class AppFixture : public ::testing::Test {
 
   // A mouse click on a button, key, triangle, check box or radio button (a real Qt event).
   void press(const QString& name, const QString& windowClass = QStringLiteral("Fpr"));
+  // Where press clicks, in the control's own coordinates: a check box's or radio button's box
+  // (the blank rest of its width takes no clicks), any other control's middle.
+  static QPoint pressPoint(const platform::Control& control);
   // Presses several keypad keys in turn: pressKeys({"BB1", "BB10", "BB2"}).
   void pressKeys(std::initializer_list<const char*> names);
   // A mouse click into a field or canvas at (x, y), or at its middle.
@@ -96,6 +104,5 @@ class AppFixture : public ::testing::Test {
   bool prefsWritten_ = false;
   bool noPrefs_ = false;
   RecordingServices* services_ = nullptr;
-  std::deque<std::function<void(platform::Window&)>> modalActionsAtStart_;
   std::unique_ptr<App> app_;
 };

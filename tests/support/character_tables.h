@@ -1,6 +1,8 @@
 #pragma once
-// The four character tables, for tests that run a case in each of them.
+// The four character tables, for tests that run a case in each of them, with their numeral
+// characters written out independently of the application's own tables.
 
+#include <QString>
 #include <ostream>
 
 class App;
@@ -17,3 +19,13 @@ bool isSimplified(CharacterTable table);
 bool isUsual(CharacterTable table);
 // Applies the table as the Characters menu does.
 void applyTable(App& app, CharacterTable table);
+
+// The numeral characters of one table.
+struct TableCharacters {
+  QString digit[10];  // 零 to 九
+  QString ten, hundred, thousand, wan, yi, minus, point;
+};
+const TableCharacters& charactersOf(CharacterTable table);
+// A text written with the simplified usual characters, in the characters of another table;
+// markers and other characters unchanged.
+QString inTable(CharacterTable table, const QString& simplifiedUsual);

@@ -12,7 +12,6 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QStringList>
 #include <cstdio>
 
@@ -232,7 +231,6 @@ QImage welcome(const WelcomePage& page) {
   keepOpaque(image);
   if (!page.openSettingsLabel.isEmpty()) drawButtonLabel(image, openSettingsButton, page.openSettingsLabel);
   if (!page.okLabel.isEmpty()) drawButtonLabel(image, okButton, page.okLabel);
-  keepOpaque(image);
   letThrough(image, image.rect(), windowBackground);
   letThrough(image, openSettingsButton, buttonFace);
   letThrough(image, okButton, buttonFace);
