@@ -67,6 +67,31 @@ QString Chr(int code) {
   return QString::fromUcs4(&cp, 1);
 }
 
+namespace {
+
+// The decimal order of magnitude of a number written as [-]digits[.digits][e[-]digits] with at
+// least one digit other than 0: the power of ten just above its magnitude. Huge exponents are
+// clamped; they only need to keep their sign.
+long long decimalOrder(const std::string& number) {
+  const size_t exponentAt = std::min(number.find('e'), number.size());
+  const size_t pointAt = std::min(number.find('.'), exponentAt);
+  const size_t firstSignificant = number.find_first_of("123456789");
+  const long long mantissaOrder = firstSignificant < pointAt ? static_cast<long long>(pointAt - firstSignificant)
+                                                             : -static_cast<long long>(firstSignificant - pointAt - 1);
+  long long exponent = 0;
+  bool exponentNegative = false;
+  for (size_t i = exponentAt + 1; i < number.size(); ++i) {
+    if (number[i] == '-') {
+      exponentNegative = true;
+    } else {
+      exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000LL);
+    }
+  }
+  return mantissaOrder + (exponentNegative ? -exponent : exponent);
+}
+
+}  // namespace
+
 double Val(const QString& s) {
   // Sign, digits, point, digits, an optional exponent; nothing else is read. Only the number's
   // own characters are looked at, and from_chars ignores the C library's locale.
@@ -110,17 +135,12 @@ double Val(const QString& s) {
   const auto [end, error] = std::from_chars(first, last, value);
   (void)end;
   if (error == std::errc::result_out_of_range) {
-    // from_chars leaves the value alone when it overflows or underflows: saturate as strtod does.
-    // The magnitude is below 1 when no digit before the point other than 0 is read and the
-    // exponent does not lift it; there the value underflowed, elsewhere it overflowed.
+    // from_chars leaves the value alone when it overflows or underflows: saturate as strtod does,
+    // by the number's decimal order of magnitude.
     const bool negative = number.front() == '-';
-    const size_t mantissaEnd = std::min(number.find('e'), number.size());
-    const size_t point = std::min(number.find('.'), mantissaEnd);
-    const bool wholePart = number.find_first_of("123456789") < point;
-    const bool negativeExponent = number.find("e-") != std::string::npos;
-    const bool tiny = negativeExponent || (!wholePart && mantissaEnd == number.size());
-    value = tiny ? (negative ? -0.0 : 0.0)
-                 : (negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity());
+    value = decimalOrder(number) > 0
+                ? (negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity())
+                : (negative ? -0.0 : 0.0);
   }
   return value;
 }

@@ -144,6 +144,11 @@ TEST(TextValTest, NumbersOutOfRangeSaturate) {
   EXPECT_EQ(Val(QStringLiteral("0.5e400")), inf);
   EXPECT_EQ(Val(QStringLiteral("1e-400")), 0.0);
   EXPECT_EQ(Val(QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1")), 0.0);
+  // The exponent and the digits together decide which way it saturates.
+  EXPECT_EQ(Val(QStringLiteral("1") + QString(400, QLatin1Char('0')) + QStringLiteral("e-5")), inf);
+  EXPECT_EQ(Val(QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1e5")), 0.0);
+  EXPECT_EQ(Val(QStringLiteral("-0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1e5")), 0.0);
+  EXPECT_EQ(Val(QStringLiteral("1e-") + QString(30, QLatin1Char('9'))), 0.0);
 }
 
 TEST(TextValTest, ALongTextIsReadWithoutTrouble) {
