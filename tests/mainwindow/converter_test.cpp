@@ -96,7 +96,7 @@ TEST_F(ConverterTest, TheChineseFieldConvertsAtEveryKeystroke) {
   QString typed;
   for (const Step& step : steps) {
     const QString next = QString::fromUtf16(step.typed);
-    typeKeys(QStringLiteral("EFca"), next.mid(typed.size()));
+    type(next.mid(typed.size()), QStringLiteral("EFca"));
     typed = next;
     SCOPED_TRACE(typed.toStdString());
     // The reader's write into the Arabic field never comes back into the Chinese one.
@@ -123,7 +123,7 @@ TEST_F(ConverterTest, TheArabicFieldConvertsAtEveryKeystroke) {
   QString typed;
   for (const auto& [arabic, chinese] : steps) {
     const QString next = QString::fromLatin1(arabic);
-    typeKeys(QStringLiteral("EFcr"), next.mid(typed.size()));
+    type(next.mid(typed.size()), QStringLiteral("EFcr"));
     typed = next;
     SCOPED_TRACE(typed.toStdString());
     EXPECT_EQ(arabicField(), typed);
@@ -154,7 +154,7 @@ TEST_F(ConverterTest, TheKeypadTypesIntoTheChineseFieldAtItsCaret) {
   EXPECT_EQ(arabicField(), QStringLiteral("9"));
 
   // The keyboard and the keypad write into the same field.
-  typeKeys(QStringLiteral("EFca"), QStringLiteral("十"));
+  type(QStringLiteral("十"), QStringLiteral("EFca"));
   press(QStringLiteral("BB8"));
   EXPECT_EQ(chineseField(), QStringLiteral("九十八"));
   EXPECT_EQ(arabicField(), QStringLiteral("98"));
@@ -184,7 +184,7 @@ TEST_F(ConverterTest, TheKeypadTypesChineseCharactersIntoTheArabicField) {
 TEST_F(ConverterTest, TextTypedWithoutAClickIsConvertedAtTheNextClick) {
   start();
   focusWithoutClick(QStringLiteral("EFca"));
-  typeKeys(QStringLiteral("EFca"), QStringLiteral("三百五"));
+  type(QStringLiteral("三百五"), QStringLiteral("EFca"));
   EXPECT_EQ(application().position, 1);
   EXPECT_EQ(arabicField(), QString());
   // The keypad still types on the display.
@@ -205,7 +205,7 @@ TEST_F(ConverterTest, AClickOnTheChineseFieldJudgesItsTextAnew) {
   click(QStringLiteral("Canvas4"));
   focusWithoutClick(QStringLiteral("EFca"));
   keyInto(QStringLiteral("EFca"), Qt::Key_A, Qt::ControlModifier);
-  typeKeys(QStringLiteral("EFca"), QStringLiteral("十五"));
+  type(QStringLiteral("十五"), QStringLiteral("EFca"));
   EXPECT_EQ(arabicField(), QStringLiteral("????????"));
   click(QStringLiteral("EFca"));
   EXPECT_EQ(arabicField(), QStringLiteral("15"));
@@ -219,7 +219,7 @@ TEST_F(ConverterTest, AClickOnTheArabicFieldAfterAnOutOfRangeNumberConvertsNothi
   click(QStringLiteral("Canvas4"));
   focusWithoutClick(QStringLiteral("EFcr"));
   keyInto(QStringLiteral("EFcr"), Qt::Key_A, Qt::ControlModifier);
-  typeKeys(QStringLiteral("EFcr"), QStringLiteral("12"));
+  type(QStringLiteral("12"), QStringLiteral("EFcr"));
   EXPECT_EQ(chineseField(), QStringLiteral("??????"));
 
   click(QStringLiteral("EFcr"));
@@ -228,7 +228,7 @@ TEST_F(ConverterTest, AClickOnTheArabicFieldAfterAnOutOfRangeNumberConvertsNothi
   EXPECT_EQ(services().messages.size(), 1);
   // The next change converts again.
   keyInto(QStringLiteral("EFcr"), Qt::Key_End);
-  typeKeys(QStringLiteral("EFcr"), QStringLiteral("3"));
+  type(QStringLiteral("3"), QStringLiteral("EFcr"));
   EXPECT_EQ(chineseField(), QStringLiteral("一百二十三"));
 }
 

@@ -3,10 +3,8 @@
 // closing, which quits.
 
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <map>
 
@@ -363,34 +361,24 @@ TEST_F(MainWindowCloseTest, TheCloseBoxQuitsAlsoWhileOtherWindowsAreOpen) {
 }
 
 // The real event loop: run() returns once the main window is closed, also with the tape open.
-TEST(MainWindowRunTest, TheEventLoopEndsWhenTheMainWindowCloses) {
-  QTemporaryDir prefs;
-  ASSERT_TRUE(prefs.isValid());
-  {
-    QFile file(prefs.filePath(QStringLiteral("Calcimandarix prefs")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("\x00\x01\x01\x01", 4));
-  }
-  auto services = std::make_unique<RecordingServices>();
-  services->prefsFolder = prefs.path();
-  services->executable = QStringLiteral(CALCIMANDARIX_BUNDLE_EXECUTABLE);
-  services->languages = {QStringLiteral("en")};
-  App a(std::move(services));
+class MainWindowRunTest : public AppFixture {};
+
+TEST_F(MainWindowRunTest, TheEventLoopEndsWhenTheMainWindowCloses) {
   bool closedByTest = false;
   QObject context;
   QTimer::singleShot(0, &context, [&] {
-    a.instance<fband>().show();
+    application().instance<fband>().show();
     QTimer::singleShot(0, &context, [&] {
       closedByTest = true;
-      Fpr::get().widget()->close();
+      fpr().widget()->close();
     });
   });
   // A safety net, so that a loop that does not end fails the test instead of hanging it.
   QTimer::singleShot(10000, &context, [] { QCoreApplication::exit(99); });
-  const int code = a.run();
+  const int code = run();
   EXPECT_TRUE(closedByTest);
   EXPECT_EQ(code, 0);
-  EXPECT_TRUE(a.quitRequested());
+  EXPECT_TRUE(application().quitRequested());
 }
 
 }  // namespace

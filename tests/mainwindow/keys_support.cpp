@@ -3,10 +3,6 @@
 #include <QTest>
 #include <map>
 
-#include "numerals/fouimais.h"
-#include "platform/application.h"
-#include "platform/text.h"
-
 namespace {
 
 const std::map<QChar, const char*>& keyOfCaption() {
@@ -44,22 +40,9 @@ QString KeysFixture::historySteps() {
   return steps;
 }
 
-void KeysFixture::typeKeys(const QString& name, const QString& text) {
-  QWidget* widget = field(name).widget();
-  for (char32_t cp : platform::CodePoints(text)) {
-    const QString one = QString::fromUcs4(&cp, 1);
-    if (cp < 0x80) {
-      QTest::keyClicks(widget, one);
-    } else {
-      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, one, Qt::NoModifier);
-    }
-  }
-  processEvents();
-}
-
 void KeysFixture::typeInto(const QString& name, const QString& text) {
   click(name);
-  typeKeys(name, text);
+  type(text, name);
 }
 
 void KeysFixture::keyInto(const QString& name, Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -73,8 +56,3 @@ void KeysFixture::focusWithoutClick(const QString& name) {
 }
 
 platform::EditField& KeysFixture::field(const QString& name) { return *control<platform::EditField>(name); }
-
-bool KeysFixture::noteShown() {
-  fouimais* note = platform::Application::current()->liveInstance<fouimais>();
-  return note != nullptr && note->visible();
-}

@@ -17,9 +17,6 @@ class KeysFixture : public AppFixture {
   QString finishedTape();
   // The history steps before the current one, each followed by "|".
   QString historySteps();
-  // Key presses typed into a field, one a character; characters beyond ASCII arrive as key
-  // events that carry their text, as a keyboard layout for them sends.
-  void typeKeys(const QString& field, const QString& text);
   // A click into a field, then key presses typed into it.
   void typeInto(const QString& field, const QString& text);
   // A key press into a field (Home, End, Shift+End …).
@@ -27,7 +24,5 @@ class KeysFixture : public AppFixture {
   // Gives a field the keyboard focus as the Tab key does, without a click.
   void focusWithoutClick(const QString& field);
   platform::EditField& field(const QString& name);
-  // The note that some characters belong to another table is on screen.
-  bool noteShown();
   App& a() { return application(); }
 };

@@ -130,9 +130,9 @@ TEST_F(MismatchNoteTest, StaysHiddenForARefusedText) {
 TEST_F(MismatchNoteTest, ShowingTheNoteLeavesTheKeyboardInTheChineseField) {
   startWith(CharacterTable::SimplifiedUsual);
   click(QStringLiteral("EFca"));
-  typeCharacters(QStringLiteral("壹"));
+  type(QStringLiteral("壹"));
   ASSERT_TRUE(noteShown());
-  typeCharacters(QStringLiteral("佰"));
+  type(QStringLiteral("佰"));
   EXPECT_EQ(chineseField(), QStringLiteral("壹佰"));
   EXPECT_EQ(arabicField(), QStringLiteral("100"));
   EXPECT_EQ(QApplication::focusWidget(), fpr().EFca->widget());

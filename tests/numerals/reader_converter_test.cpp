@@ -265,7 +265,7 @@ TEST_F(ConverterFieldTest, ReadsAtEveryKeystroke) {
   };
   for (const auto& step : steps) {
     SCOPED_TRACE(step.key);
-    typeCharacters(QString::fromUtf8(step.key));
+    type(QString::fromUtf8(step.key));
     EXPECT_EQ(arabicField(), QString::fromUtf8(step.arabic));
     EXPECT_EQ(arabicItalic(), step.italic);
   }

@@ -71,13 +71,13 @@ TEST_F(ReaderSoundnessTest, TakesAThousandAfterYiZeroOnlyForAnEmptyWanGroup) {
 TEST_F(ReaderSoundnessTest, StartsANewNumberUprightInTheConverter) {
   startWith(CharacterTable::SimplifiedUsual);
   click(QStringLiteral("EFca"));
-  typeCharacters(QStringLiteral("三百五"));
+  type(QStringLiteral("三百五"));
   ASSERT_TRUE(arabicItalic());
   // Deleted with the backspace key, then a new number.
   type(QStringLiteral("\b\b\b"));
   ASSERT_EQ(chineseField(), QString());
   EXPECT_FALSE(arabicItalic());
-  typeCharacters(QStringLiteral("点五"));
+  type(QStringLiteral("点五"));
   EXPECT_EQ(arabicField(), QStringLiteral("0.5"));
   // Emptied at once, then pasted.
   convert(QStringLiteral("三百五"));
@@ -112,7 +112,7 @@ TEST_F(ReaderSoundnessTest, KeepsTheFocusInTheChineseFieldWhileReading) {
   click(QStringLiteral("EFca"));
   for (const char* key : {"三", "亿", "零", "五", "万", "点", "五"}) {
     SCOPED_TRACE(key);
-    typeCharacters(QString::fromUtf8(key));
+    type(QString::fromUtf8(key));
     EXPECT_TRUE(fpr().EFca->hasFocus());
     ASSERT_EQ(QApplication::focusWidget(), fpr().EFca->widget());
   }
@@ -122,7 +122,7 @@ TEST_F(ReaderSoundnessTest, KeepsTheFocusInTheChineseFieldWhileReading) {
   fpr().EFca->setText(QString());
   for (const char* key : {"三", "万", "五"}) {
     SCOPED_TRACE(key);
-    typeCharacters(QString::fromUtf8(key));
+    type(QString::fromUtf8(key));
     ASSERT_EQ(QApplication::focusWidget(), fpr().EFca->widget());
   }
   EXPECT_EQ(arabicField(), QStringLiteral("35000"));

@@ -1,11 +1,8 @@
 #include "numerals/reader_fixture.h"
 
-#include <QApplication>
 #include <QByteArray>
-#include <QKeyEvent>
 
 #include "mainwindow/keypad.h"
-#include "numerals/fouimais.h"
 #include "support/keypad_lookup.h"
 
 void ReaderFixture::startWith(CharacterTable table, const QString& language) {
@@ -19,18 +16,6 @@ void ReaderFixture::convert(const QString& text) {
   click(QStringLiteral("EFca"));
   fpr().EFca->setText(QString());
   paste(text);
-}
-
-void ReaderFixture::typeCharacters(const QString& text) {
-  for (const QChar c : text) {
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr) << "no widget has the focus for " << QString(c).toStdString();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(focus, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(focus, &release);
-    processEvents();
-  }
 }
 
 void ReaderFixture::keyIn(const QString& text) {
@@ -57,11 +42,6 @@ void ReaderFixture::readInConverter(const QString& text, int fouimaisdemandee) {
   fpr().EFcr->setText(QString());
   r.textaarabiser = text;
   r.arabisertexte();
-}
-
-bool ReaderFixture::noteShown() const {
-  const fouimais* note = platform::Application::current()->liveInstance<fouimais>();
-  return note != nullptr && note->visible();
 }
 
 bool ReaderFixture::echoItalic() { return fpr().StaticText11->italic(); }

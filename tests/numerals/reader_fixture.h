@@ -19,9 +19,6 @@ class ReaderFixture : public AppFixture {
 
   // The converter road: a click into the Chinese field, the field emptied, the text pasted.
   void convert(const QString& text);
-  // Key presses of characters outside ASCII (as a keyboard layout types them), into the widget
-  // that has the keyboard focus.
-  void typeCharacters(const QString& text);
   // The calculator road: the key of each character of the current table, pressed in turn.
   void keyIn(const QString& text);
   // The state after a whole text read by the reader itself, as the calculator engine and the
@@ -31,7 +28,6 @@ class ReaderFixture : public AppFixture {
   // fouimaisdemandee -1 leaves the note out, 0 lets a character of another table ask for it.
   void readInConverter(const QString& text, int fouimaisdemandee);
 
-  bool noteShown() const;
   bool echoItalic();
   bool arabicItalic();
   ChinoisArabe& reader() { return application().chinoisarabe; }

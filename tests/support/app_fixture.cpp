@@ -12,6 +12,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include "numerals/fouimais.h"
+#include "platform/text.h"
 #include "platform/window.h"
 
 QByteArray prefsBytes(bool welcome, bool defaut, bool simplified, bool usual) {
@@ -74,11 +76,21 @@ void AppFixture::createApp() {
   app_ = std::make_unique<App>(std::move(services));
 }
 
-void AppFixture::start() {
+void AppFixture::writeDefaultPrefs() {
   if (!prefsWritten_ && !noPrefs_) writePrefs(prefsBytes(false, true, true, true));
+}
+
+void AppFixture::start() {
+  writeDefaultPrefs();
   createApp();
   app_->start();
   processEvents();
+}
+
+int AppFixture::run() {
+  writeDefaultPrefs();
+  createApp();
+  return app_->run();
 }
 
 void AppFixture::startWithoutPrefs() {
@@ -149,15 +161,25 @@ void AppFixture::click(const QString& name, const QString& windowClass, int x, i
 }
 
 void AppFixture::type(const QString& text, const QString& fieldName, const QString& windowClass) {
-  QWidget* widget = QApplication::focusWidget();
+  QWidget* field = nullptr;
   if (!fieldName.isEmpty()) {
     platform::Control* target = find(fieldName, windowClass);
-    ASSERT_NE(target, nullptr);
-    widget = target->widget();
+    ASSERT_NE(target, nullptr) << "no control " << fieldName.toStdString() << " in " << windowClass.toStdString();
+    field = target->widget();
   }
-  ASSERT_NE(widget, nullptr) << "no widget has the focus";
-  QTest::keyClicks(widget, text);
-  processEvents();
+  for (char32_t cp : platform::CodePoints(text)) {
+    const QString one = QString::fromUcs4(&cp, 1);
+    // A key that moves the focus sends the next one elsewhere, as on a real keyboard.
+    QWidget* widget = field ? field : QApplication::focusWidget();
+    ASSERT_NE(widget, nullptr) << "no widget has the focus for " << one.toStdString();
+    // QTest::keyClicks turns a character into Latin-1, so the others go as a key with its text.
+    if (cp < 0x80) {
+      QTest::keyClicks(widget, one);
+    } else {
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, one, Qt::NoModifier);
+    }
+    processEvents();
+  }
 }
 
 void AppFixture::commit(const QString& fieldName, const QString& text) {
@@ -193,6 +215,11 @@ QString AppFixture::echoText() { return fpr().StaticText11->text(); }
 QString AppFixture::operatorText() { return fpr().STopera->text(); }
 QString AppFixture::chineseField() { return fpr().EFca->text(); }
 QString AppFixture::arabicField() { return fpr().EFcr->text(); }
+
+bool AppFixture::noteShown() const {
+  const fouimais* note = app_ ? app_->liveInstance<fouimais>() : nullptr;
+  return note != nullptr && note->visible();
+}
 
 void AppFixture::processEvents() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();

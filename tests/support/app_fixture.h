@@ -51,6 +51,9 @@ class AppFixture : public ::testing::Test {
   void restart();
   // A start with no preferences file at all.
   void startWithoutPrefs();
+  // Builds the application on the same preferences as start() and runs its real event loop
+  // until it ends; returns the loop's exit code.
+  int run();
 
   App& application() { return *app_; }
   Fpr& fpr();
@@ -74,7 +77,9 @@ class AppFixture : public ::testing::Test {
   void pressKeys(std::initializer_list<const char*> names);
   // A mouse click into a field or canvas at (x, y), or at its middle.
   void click(const QString& name, const QString& windowClass = QStringLiteral("Fpr"), int x = -1, int y = -1);
-  // Key presses typed into the widget that has the Qt focus (or into the named field).
+  // Key presses typed into the named field, or each into the widget that has the Qt focus by
+  // then; characters beyond ASCII arrive as key events that carry their text, as a keyboard
+  // layout for them sends.
   void type(const QString& text, const QString& fieldName = QString(),
             const QString& windowClass = QStringLiteral("Fpr"));
   // Text committed by an input method into a field.
@@ -90,11 +95,14 @@ class AppFixture : public ::testing::Test {
   QString operatorText();  // STopera
   QString chineseField();  // EFca
   QString arabicField();   // EFcr
+  // The note that some characters belong to another table is on screen.
+  bool noteShown() const;
 
   // Runs the event loop briefly (deferred deletions, queued calls).
   static void processEvents();
 
  private:
+  void writeDefaultPrefs();
   void createApp();
 
   QTemporaryDir prefsDir_;
