@@ -214,9 +214,19 @@ class EditField : public Control {
 
   void connectTextChange(std::function<void()> handler) { onTextChange_ = std::move(handler); }
 
+  // What the field has handed its widget so far, in UTF-16 units: text written (by the
+  // program, a paste or a drop) and text given a colour. Each unit is laid out again, so a
+  // count that grows faster than the texts shows a field rewritten over and over.
+  struct Work {
+    qsizetype unitsWritten = 0;
+    qsizetype unitsFormatted = 0;
+  };
+  const Work& work() const { return work_; }
+
   // Layer hooks.
   void userEdited();
   void compositionEnded();
+  void pasted(qsizetype units) { work_.unitsWritten += units; }
 
  private:
   void showText();
@@ -239,6 +249,7 @@ class EditField : public Control {
   int textChangeDepth_ = 0;
   std::optional<QString> pendingText_;
   std::function<void()> onTextChange_;
+  Work work_;
 };
 
 class BevelButton : public Control {

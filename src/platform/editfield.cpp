@@ -45,6 +45,7 @@ void TextWidget::insertFromMimeData(const QMimeData* source) {
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   if (singleLine_) text.replace(QLatin1Char('\n'), QLatin1Char(' '));
   // One edit, so that the field raises one TextChange for it.
+  field_.pasted(text.size());
   QTextCursor cursor = textCursor();
   cursor.beginEditBlock();
   cursor.insertText(text);
@@ -100,6 +101,7 @@ void EditField::showText() {
   updating_ = true;
   TextWidget* edit = textWidget();
   edit->setPlainText(displayText(text_));
+  work_.unitsWritten += text_.size();
   QTextCursor cursor = edit->textCursor();
   cursor.movePosition(QTextCursor::End);
   edit->setTextCursor(cursor);
@@ -189,6 +191,7 @@ void EditField::setSelText(const QString& text) {
   updating_ = true;
   QTextCursor cursor = edit->textCursor();
   cursor.insertText(displayText(text));
+  work_.unitsWritten += text.size();
   edit->setTextCursor(cursor);
   shownRaw_ = rawText(edit);
   updating_ = false;
@@ -246,6 +249,7 @@ void EditField::applyColors() {
   QTextCharFormat format;
   format.setForeground(QColor::fromRgb(textColor_));
   all.mergeCharFormat(format);
+  work_.unitsFormatted += all.selectionEnd() - all.selectionStart();
   updating_ = wasUpdating;
 }
 
@@ -259,6 +263,7 @@ void EditField::setRangeColor(int start, int length, Color color) {
   QTextCharFormat format;
   format.setForeground(QColor::fromRgb(color));
   cursor.mergeCharFormat(format);
+  work_.unitsFormatted += cursor.selectionEnd() - cursor.selectionStart();
   updating_ = wasUpdating;
 }
 

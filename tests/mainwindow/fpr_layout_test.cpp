@@ -373,8 +373,7 @@ TEST_F(MainWindowRunTest, TheEventLoopEndsWhenTheMainWindowCloses) {
       fpr().widget()->close();
     });
   });
-  // A safety net, so that a loop that does not end fails the test instead of hanging it.
-  QTimer::singleShot(10000, &context, [] { QCoreApplication::exit(99); });
+  // A loop that does not end is caught by the test's timeout.
   const int code = run();
   EXPECT_TRUE(closedByTest);
   EXPECT_EQ(code, 0);
