@@ -4,10 +4,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
-#include <chrono>
-#include <cstdio>
 
 #include "platform/application.h"
+#include "platform/idle_report.h"
 
 namespace platform {
 
@@ -33,9 +32,7 @@ class IdleProbe : public QObject {
  private:
   void idle() {
     if (!drawn_ || application_.quitRequested()) return;
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
-    std::fflush(stdout);
+    printIdleReport();
     application_.quit(0);
   }
 

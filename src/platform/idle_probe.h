@@ -1,8 +1,8 @@
 #pragma once
-// For timing the start-up: with CALCIMANDARIX_QUIT_WHEN_IDLE=1 in the environment, the
-// application writes the time (microseconds since the epoch) of the first moment its event loop
-// waits for input once it is ready and the named window has been drawn, and quits. Users never
-// see it; the start-up benchmark starts the application this way.
+// For the benchmark: with CALCIMANDARIX_QUIT_WHEN_IDLE=1 in the environment, the application
+// writes its idle report (idle_report.h) at the first moment its event loop waits for input
+// once it is ready and the named window has been drawn, and quits. Users never see it; the
+// benchmark starts the application this way.
 
 #include <QString>
 #include <functional>

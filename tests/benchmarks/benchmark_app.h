@@ -1,5 +1,5 @@
 #pragma once
-// A started application for a benchmark, with the test fixture's helpers at hand.
+// A started application for a benchmark, driven through the test fixture's real events.
 
 #include "support/app_fixture.h"
 
@@ -11,4 +11,8 @@ class BenchmarkApp : public AppFixture {
   using AppFixture::chooseMenu;
   using AppFixture::click;
   using AppFixture::fpr;
+  using AppFixture::paste;
+  using AppFixture::press;
+  using AppFixture::processEvents;
+  using AppFixture::type;
 };
