@@ -6,7 +6,8 @@
 #include "platform/files.h"
 #include "strings/langues.h"
 
-App::App(std::unique_ptr<platform::Services> services) : platform::Application(std::move(services)) {}
+App::App(std::unique_ptr<platform::Services> services)
+    : platform::Application(std::move(services)), Calculette(static_cast<VueFpr&>(*this)) {}
 
 App::~App() = default;
 
@@ -93,9 +94,8 @@ void App::eventOpen() {
   // 10. The rules of writing exist in French and English only.
   if (chinese) aideregles()->setVisible(false);
   // 11. The calculator, the reader and the tape start afresh.
-  Fpr& fpr = Fpr::get();
   chinoisarabe.efcamauvais = false;
-  fpr.EFca->setText(QString());
+  vue().setChinois(QString());
   position = 1;
   etat = 0;
   chinoisarabe.negatif = 1;

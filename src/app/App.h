@@ -1,51 +1,31 @@
 #pragma once
-// The application object: the current character table, the calculator registers and state,
-// the input routing and the preference flags; the reader, writer, paper tape and history it
-// owns; its Open event, menu handlers, table methods, calculator and preferences methods.
+// The application object: the shared state and calculator methods of Calculette (the character
+// table, the registers, the routing, the reader, writer, paper tape and history), shown through
+// the main window's VueFpr; the preference flags; its Open event, menu handlers, table methods
+// and preferences methods.
 
 #include <QString>
 #include <memory>
 
 #include "app/pictures.h"
-#include "calculator/ecriresurbande.h"
-#include "calculator/historique.h"
-#include "numerals/arabechinois.h"
-#include "numerals/chinoisarabe.h"
+#include "calculator/rules/calculette.h"
+#include "mainwindow/vuefpr.h"
 #include "platform/application.h"
 #include "platform/services.h"
 
 class Menu;
 
-class App : public platform::Application {
+// VueFpr comes before Calculette, so that the rules get a view that already stands.
+class App : public platform::Application, private VueFpr, public Calculette {
  public:
   explicit App(std::unique_ptr<platform::Services> services);
   ~App() override;
 
-  // The current character table (see chartables.cpp).
-  QString c2, c1, c3, c4, c6, c5, c7, c8, c9, c10, c100, c1000, cn, cp, cmu, cad, cdiv, csous, ce, c104, c108;
-  int etat = 0;
-  QString cz;
-  QString N1texte;
-  double N1valeur = 0;
-  QString N2texte;
-  double N2valeur = 0;
-  QString N3texte;
-  double N3valeur = 0;
-  int operation = 0;
-  QString cplus, cmoins, cfois, cpar;
-  double n0valeur = 0;
-  bool persev = false;
-  int position = 0;
   bool preflueafficherbienvenue = false;
   bool prefluedefaut = false;
   bool prefluesimplifie = false;
   bool preflueusuelle = false;
 
-  // Module state, one of each per running application.
-  ChinoisArabe chinoisarabe{*this};
-  ArabeChinois arabechinois{*this};
-  EcrireSurBande ecriresurbande{*this};
-  Historique historique{*this};
   Pictures pictures;
 
   Menu& menu() const;
@@ -71,23 +51,6 @@ class App : public platform::Application {
   void tradfinancier();
   void simpfinancier();
   void tradusuel();
-
-  // Calculator.
-  void initialisercalculette();
-  void operationdemandee();
-  void egaledemande();
-  void adapterecran();
-  bool verifier1italique();
-  void effectueroperation();
-  void actualiserst13();
-  bool verifier2italique();
-  // How the last operationdemandee or egaledemande ended. Each call sets it afresh, so an
-  // operator key stops only on what this very call met, never on a register left over.
-  enum class FinOperation { normale, divisionparzero, horslimites };
-  FinOperation finoperation = FinOperation::normale;
-  // The last operationdemandee or egaledemande stopped on a division by zero or an
-  // out-of-range result.
-  bool derniereOperationArretee() const;
 
   // Preferences.
   void aspectpreferencesdefaut();

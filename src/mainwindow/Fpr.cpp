@@ -8,7 +8,7 @@
 
 using platform::TextAlign;
 
-Fpr::Fpr() : platform::Window(QStringLiteral("Fpr")) {
+Fpr::Fpr() : platform::Window(QStringLiteral("Fpr")), c(app().caractereEnCours) {
   Layout();
   CreateControls();
   AddMenuHandlers();

@@ -19,8 +19,8 @@ class Fpr : public platform::Window {
   // The implicit instance.
   static Fpr& get();
 
-  // The character being taken in.
-  QString c;
+  // The character being taken in (held with the rules' state).
+  QString& c;
 
   platform::EditField* EFca = nullptr;
   platform::EditField* EditField1 = nullptr;

@@ -1,7 +1,7 @@
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
 #include "mainwindow/keypad.h"
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 namespace {
 

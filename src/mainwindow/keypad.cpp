@@ -2,7 +2,7 @@
 
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
-#include "numerals/chinoisarabe.h"
+#include "numerals/rules/chinoisarabe.h"
 
 namespace {
 

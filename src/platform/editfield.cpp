@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "platform/controls.h"
-#include "platform/text.h"
+#include "platform/core/text.h"
 #include "platform/widgets_p.h"
 
 namespace platform {

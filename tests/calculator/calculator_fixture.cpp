@@ -1,7 +1,7 @@
 #include "calculator/calculator_fixture.h"
 
 #include "mainwindow/keypad.h"
-#include "platform/text.h"
+#include "platform/core/text.h"
 #include "support/keypad_lookup.h"
 
 void CalculatorFixture::frappe(const QString& captions) {

@@ -1,7 +1,7 @@
 #include "calculator/calculator_fixture.h"
 #include "calculator/fband.h"
 #include "platform/application.h"
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "platform/core/text.h"
 #include "platform/platform_fixture.h"
-#include "platform/text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The framework's text and number functions: counts in code points, C-locale numbers.
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 #include <gtest/gtest.h>
 

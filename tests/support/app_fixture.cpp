@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "numerals/fouimais.h"
-#include "platform/text.h"
+#include "platform/core/text.h"
 #include "platform/window.h"
 
 QByteArray prefsBytes(bool welcome, bool defaut, bool simplified, bool usual) {

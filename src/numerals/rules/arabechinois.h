@@ -4,11 +4,11 @@
 
 #include <QString>
 
-class App;
+class Calculette;
 
 class ArabeChinois {
  public:
-  explicit ArabeChinois(App& app) : app_(app) {}
+  explicit ArabeChinois(Calculette& calc) : calc_(calc) {}
 
   // The converter's reaction to a change of the Arabic field: trims it and, while the input
   // goes to the Arabic field (position 3), writes its text into the Chinese field.
@@ -39,7 +39,7 @@ class ArabeChinois {
   void erreur();
   void tropgrand();
 
-  App& app_;
+  Calculette& calc_;
   // Set while crchange writes the trimmed text back into the Arabic field: the change that this
   // raises is the outer call's own, which then writes the Chinese text once.
   bool rendTexteNettoye_ = false;

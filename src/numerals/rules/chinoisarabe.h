@@ -4,11 +4,11 @@
 
 #include <QString>
 
-class App;
+class Calculette;
 
 class ChinoisArabe {
  public:
-  explicit ChinoisArabe(App& app) : app_(app) {}
+  explicit ChinoisArabe(Calculette& calc) : calc_(calc) {}
 
   // Codes of the incoming character in valeur, besides the digits 0 to 9.
   static constexpr int kDix = 10;
@@ -66,7 +66,7 @@ class ChinoisArabe {
   // Whether the echo of the current routing shows an inexact value.
   bool echoItalique();
 
-  App& app_;
+  Calculette& calc_;
   // Set while cachange writes the trimmed text back, so that the text change it raises does
   // not read the field a second time.
   bool ecritureEnCours_ = false;

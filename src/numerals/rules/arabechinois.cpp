@@ -1,16 +1,12 @@
-#include "numerals/arabechinois.h"
+#include "numerals/rules/arabechinois.h"
 
 #include <array>
 #include <cmath>
 
-#include "app/App.h"
-#include "mainwindow/Fpr.h"
-#include "numerals/caracteresreconnus.h"
-#include "numerals/chinoisarabe.h"
-#include "platform/application.h"
-#include "platform/controls.h"
-#include "platform/text.h"
-#include "strings/langues.h"
+#include "calculator/rules/calculette.h"
+#include "numerals/rules/caracteresreconnus.h"
+#include "numerals/rules/chinoisarabe.h"
+#include "platform/core/text.h"
 
 namespace {
 
@@ -76,19 +72,19 @@ QString fixedText(double a, int decimals) {
 
 void ArabeChinois::crchange() {
   if (rendTexteNettoye_) return;
-  platform::EditField& efcr = *Fpr::get().EFcr;
-  const QString text = efcr.text();
+  Vue& vue = calc_.vue();
+  const QString text = vue.arabe();
   const QString trimmed = caracteresreconnus::withoutBlankEnds(text);
   if (trimmed != text) {
     // Trimmed in one step and written back once; the change this raises is this call's own,
     // so the text is written (and an out-of-range message shown) once, below.
     rendTexteNettoye_ = true;
-    efcr.setText(trimmed);
+    vue.setArabe(trimmed, true);
     rendTexteNettoye_ = false;
   }
   // Text that the reader puts here while the user types Chinese is only trimmed.
-  if (app_.position != 3) return;
-  if (efcr.italic()) efcr.setItalic(false);
+  if (calc_.position != 3) return;
+  vue.setArabeItalique(false);
   stoperreur = false;
   tropbig = false;
   textachinoiserbrut = trimmed;
@@ -160,8 +156,8 @@ void ArabeChinois::partieentiere() {
     return;
   }
 
-  const std::array<const QString*, 9> digits = {&app_.c1, &app_.c2, &app_.c3, &app_.c4, &app_.c5,
-                                                &app_.c6, &app_.c7, &app_.c8, &app_.c9};
+  const std::array<const QString*, 9> digits = {&calc_.c1, &calc_.c2, &calc_.c3, &calc_.c4, &calc_.c5,
+                                                &calc_.c6, &calc_.c7, &calc_.c8, &calc_.c9};
   for (int i = 1; i <= n; ++i) {
     const int place = n - i + 1;
     const int digit = pentiere[i - 1].unicode() - '0';
@@ -170,15 +166,15 @@ void ArabeChinois::partieentiere() {
       tradenchinois += unite + puiss(place);
       continue;
     }
-    unite = app_.cz;
+    unite = calc_.cz;
     if (place == 5) {
       // The 万 follows a zero in its place unless the whole 万 group is zero after a 亿.
       QString before = tradenchinois;
-      while (before.endsWith(app_.cz)) before.chop(app_.cz.size());
+      while (before.endsWith(calc_.cz)) before.chop(calc_.cz.size());
       tradenchinois += unite;
-      if (!before.endsWith(app_.c108)) tradenchinois += app_.c104;
+      if (!before.endsWith(calc_.c108)) tradenchinois += calc_.c104;
     } else if (place == 9) {
-      tradenchinois += unite + app_.c108;
+      tradenchinois += unite + calc_.c108;
     } else {
       tradenchinois += unite;
     }
@@ -186,16 +182,16 @@ void ArabeChinois::partieentiere() {
 
   // Clean-up, until a round removes nothing: one zero per run of zeros; 一十 loses its 一 at the
   // start only; without decimals trailing zeros go (a lone 零 stays); no zero before 万 or 亿.
-  const QString oneTen = app_.c1 + app_.c10;
+  const QString oneTen = calc_.c1 + calc_.c10;
   for (;;) {
     bool removed = collapseZeroRuns(tradenchinois);
     if (tradenchinois.startsWith(oneTen)) {
-      tradenchinois.remove(0, app_.c1.size());
+      tradenchinois.remove(0, calc_.c1.size());
       removed = true;
     }
     if (textachinoisernet.isEmpty()) {
-      while (tradenchinois.size() > app_.cz.size() && tradenchinois.endsWith(app_.cz)) {
-        tradenchinois.chop(app_.cz.size());
+      while (tradenchinois.size() > calc_.cz.size() && tradenchinois.endsWith(calc_.cz)) {
+        tradenchinois.chop(calc_.cz.size());
         removed = true;
       }
     }
@@ -203,13 +199,13 @@ void ArabeChinois::partieentiere() {
     if (!removed) break;
   }
 
-  if (negatifa == -1) tradenchinois.prepend(app_.cn);
+  if (negatifa == -1) tradenchinois.prepend(calc_.cn);
 }
 
 QString ArabeChinois::puiss(int p) const {
-  const std::array<const QString*, 12> units = {nullptr,    &app_.c10, &app_.c100, &app_.c1000,
-                                                &app_.c104, &app_.c10, &app_.c100, &app_.c1000,
-                                                &app_.c108, &app_.c10, &app_.c100, &app_.c1000};
+  const std::array<const QString*, 12> units = {nullptr,     &calc_.c10, &calc_.c100, &calc_.c1000,
+                                                &calc_.c104, &calc_.c10, &calc_.c100, &calc_.c1000,
+                                                &calc_.c108, &calc_.c10, &calc_.c100, &calc_.c1000};
   if (p < 1 || p > 12 || units[p - 1] == nullptr) return {};
   return *units[p - 1];
 }
@@ -218,14 +214,14 @@ void ArabeChinois::partiedecimale() {
   if (stoperreur || textachinoisernet.isEmpty()) return;
   // The integer part's trailing zero, kept by the clean-up because a point follows: 一百零 point
   // five is 一百点五, while 零点五 and 负零点五 keep theirs.
-  if (tradenchinois.endsWith(kZero) && tradenchinois != app_.cz && tradenchinois != app_.cn + app_.cz) {
+  if (tradenchinois.endsWith(kZero) && tradenchinois != calc_.cz && tradenchinois != calc_.cn + calc_.cz) {
     tradenchinois.chop(1);
   }
-  tradenchinois += app_.cp;
+  tradenchinois += calc_.cp;
   textachinoisernet.remove(0, 1);
 
-  const std::array<const QString*, 10> digits = {&app_.cz, &app_.c1, &app_.c2, &app_.c3, &app_.c4,
-                                                 &app_.c5, &app_.c6, &app_.c7, &app_.c8, &app_.c9};
+  const std::array<const QString*, 10> digits = {&calc_.cz, &calc_.c1, &calc_.c2, &calc_.c3, &calc_.c4,
+                                                 &calc_.c5, &calc_.c6, &calc_.c7, &calc_.c8, &calc_.c9};
   for (QChar c : textachinoisernet) {
     if (!isDigit(c)) {
       erreur();
@@ -236,7 +232,7 @@ void ArabeChinois::partiedecimale() {
 }
 
 void ArabeChinois::affichertradenchinois() {
-  if (app_.position == 3) Fpr::get().EFca->setText(tradenchinois);
+  if (calc_.position == 3) calc_.vue().setChinois(tradenchinois);
 }
 
 void ArabeChinois::erreur() {
@@ -245,12 +241,12 @@ void ArabeChinois::erreur() {
 }
 
 void ArabeChinois::tropgrand() {
-  Fpr& fpr = Fpr::get();
-  if (app_.position == 3) fpr.EFca->setText(kOutOfRange);
-  platform::MsgBox(langues::lxhorslimites());
-  platform::ClearFocus();
-  if (app_.position == 2) fpr.EFca->setFocus();
-  if (app_.position == 3) fpr.EFcr->setFocus();
+  Vue& vue = calc_.vue();
+  if (calc_.position == 3) vue.setChinois(kOutOfRange);
+  vue.message(Message::horslimites);
+  vue.focus(Cible::aucune);
+  if (calc_.position == 2) vue.focus(Cible::chinois);
+  if (calc_.position == 3) vue.focus(Cible::arabe);
   tropbig = true;
 }
 

@@ -1,13 +1,10 @@
-#include "numerals/chinoisarabe.h"
+#include "numerals/rules/chinoisarabe.h"
 
 #include <cmath>
 
-#include "app/App.h"
-#include "mainwindow/Fpr.h"
-#include "numerals/caracteresreconnus.h"
-#include "platform/application.h"
-#include "platform/text.h"
-#include "strings/langues.h"
+#include "calculator/rules/calculette.h"
+#include "numerals/rules/caracteresreconnus.h"
+#include "platform/core/text.h"
 
 namespace {
 
@@ -20,12 +17,12 @@ bool estChiffre(int code) { return code >= 1 && code <= 9; }
 void ChinoisArabe::arrivage() {
   if (efcamauvais || sature == 1) return;
   // After a number that is only 零 (or 负零), only the point may follow.
-  if (!app_.cz.isEmpty() && textactuel.endsWith(app_.cz) && actuel == 0 && decimal == 0 && valeur != kPoint) {
+  if (!calc_.cz.isEmpty() && textactuel.endsWith(calc_.cz) && actuel == 0 && decimal == 0 && valeur != kPoint) {
     refuse();
     return;
   }
   // A calculation result on the display takes no digits.
-  if (app_.position == 1 && app_.etat == 2) return;
+  if (calc_.position == 1 && calc_.etat == 2) return;
   italique = 0;
   if (valeur == 0) {
     methodez();
@@ -43,8 +40,8 @@ void ChinoisArabe::arrivage() {
 }
 
 bool ChinoisArabe::echoItalique() {
-  if (app_.position == 1) return app_.verifier1italique();
-  if (app_.position == 2) return app_.verifier2italique();
+  if (calc_.position == 1) return calc_.verifier1italique();
+  if (calc_.position == 2) return calc_.verifier2italique();
   return false;
 }
 
@@ -255,31 +252,30 @@ QString ChinoisArabe::texteArabe() const {
 }
 
 void ChinoisArabe::accepte() {
-  Fpr& fpr = Fpr::get();
-  if (app_.position == 1) app_.n0valeur = actuel * negatif;
+  Vue& vue = calc_.vue();
+  if (calc_.position == 1) calc_.n0valeur = actuel * negatif;
   ++longeur;
   dernierevaleur = valeur;
-  textactuel += fpr.c;
-  if (app_.position == 1) {
-    fpr.StaticText1->setText(textactuel);
-    app_.adapterecran();
-    app_.historique.modifiertligne();
-    app_.ecriresurbande.modifierligne();
-    fpr.Canvas4->setFocus();
-    fpr.refresh(true);
+  textactuel += calc_.caractereEnCours;
+  if (calc_.position == 1) {
+    vue.setAffichage(textactuel);
+    calc_.adapterecran();
+    calc_.historique.modifiertligne();
+    calc_.ecriresurbande.modifierligne();
+    vue.focus(Cible::affichage);
+    vue.rafraichir();
   }
   tradenarabe = texteArabe();
   // Inexact: an abbreviated form, a 零 awaiting its digit, digits after 亿 awaiting 万.
   const bool enItalique = italique == 1 || (k == kWan && valeur != kYi && valeur != kPoint);
-  if (app_.position == 1) {
-    if (fpr.StaticText11->italic() != enItalique) fpr.StaticText11->setItalic(enItalique);
+  if (calc_.position == 1) {
+    vue.setEchoItalique(enItalique);
     // A lone minus shows "-" and not "-0".
-    fpr.StaticText11->setText(caracteresreconnus::estMoins(fpr.StaticText1->text()) ? QStringLiteral("-")
-                                                                                    : tradenarabe);
+    vue.setEcho(caracteresreconnus::estMoins(vue.affichage()) ? QStringLiteral("-") : tradenarabe);
   }
-  if (app_.position == 2) {
-    if (fpr.EFcr->italic() != enItalique) fpr.EFcr->setItalic(enItalique);
-    fpr.EFcr->setText(caracteresreconnus::estMoins(fpr.EFca->text()) ? QStringLiteral("-") : tradenarabe);
+  if (calc_.position == 2) {
+    vue.setArabeItalique(enItalique);
+    vue.setArabe(caracteresreconnus::estMoins(vue.chinois()) ? QStringLiteral("-") : tradenarabe);
   }
   // The character that brings the digits to 14 is the last one read; an integer part 0
   // counts no digit.
@@ -290,14 +286,14 @@ void ChinoisArabe::accepte() {
 }
 
 void ChinoisArabe::refuse() {
-  Fpr& fpr = Fpr::get();
-  if (app_.position == 1) {
-    platform::MsgBox(langues::lxecritureincorrecte());
-    fpr.Canvas4->setFocus();
-    fpr.refresh(true);
-  } else if (app_.position == 2) {
+  Vue& vue = calc_.vue();
+  if (calc_.position == 1) {
+    vue.message(Message::ecritureincorrecte);
+    vue.focus(Cible::affichage);
+    vue.rafraichir();
+  } else if (calc_.position == 2) {
     // An unchanged marker raises no text change, so a long refused text costs one write.
-    fpr.EFcr->setText(kTexteRefuse);
+    vue.setArabe(kTexteRefuse);
     efcamauvais = true;
   }
 }
@@ -319,16 +315,16 @@ void ChinoisArabe::initialisernombre() {
   sature = 0;
   efcamauvais = false;
   textactuel.clear();
-  Fpr& fpr = Fpr::get();
-  if (app_.position == 1) {
-    fpr.StaticText1->setText(textactuel);
-    app_.adapterecran();
-    fpr.Canvas4->setFocus();
-    fpr.refresh(true);
-    app_.n0valeur = 0;
+  Vue& vue = calc_.vue();
+  if (calc_.position == 1) {
+    vue.setAffichage(textactuel);
+    calc_.adapterecran();
+    vue.focus(Cible::affichage);
+    vue.rafraichir();
+    calc_.n0valeur = 0;
     // A new number starts upright, so that its point and separators are judged on their own.
-    fpr.StaticText11->setItalic(false);
-  } else if (app_.position == 2) {
-    fpr.EFcr->setItalic(false);
+    vue.setEchoItalique(false);
+  } else if (calc_.position == 2) {
+    vue.setArabeItalique(false);
   }
 }

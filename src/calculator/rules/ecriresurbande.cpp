@@ -1,10 +1,7 @@
-#include "calculator/ecriresurbande.h"
+#include "calculator/rules/ecriresurbande.h"
 
-#include "app/App.h"
-#include "calculator/fband.h"
-#include "mainwindow/Fpr.h"
-#include "platform/application.h"
-#include "platform/text.h"
+#include "calculator/rules/calculette.h"
+#include "platform/core/text.h"
 
 namespace {
 
@@ -17,7 +14,7 @@ const QString points3 = QStringLiteral("...");
 
 }  // namespace
 
-EcrireSurBande::EcrireSurBande(App& app) : ligne{QString(), QString()}, app_(app) {}
+EcrireSurBande::EcrireSurBande(Calculette& calc) : ligne{QString(), QString()}, calc_(calc) {}
 
 void EcrireSurBande::redimligne(int n) {
   while (ligne.size() > n + 1) ligne.removeLast();
@@ -45,16 +42,12 @@ void EcrireSurBande::rafraichir() {
   }
 
   // The tape window is written only while it is shown; while closed it is not even built.
-  if (Fpr::get().DisclosureTriangle2->value()) return;
-  platform::EditField& field = *fband::get().EditField1;
-  field.setText(textebande);
-  field.setScrollPosition(100000);
-  field.setTextColor(0x7B7B7B);
-  if (!textebandedefinitif.isEmpty()) field.setRangeColor(0, platform::Len(textebandedefinitif), 0x000000);
+  if (!calc_.vue().bandeMontree()) return;
+  calc_.vue().ecrireBande(textebande, platform::Len(textebandedefinitif));
 }
 
 void EcrireSurBande::modifierligne() {
-  const QString shown = Fpr::get().StaticText1->text();
+  const QString shown = calc_.vue().affichage();
   ligneCourante() = shown;
   // An operand deleted down to nothing right after the tape was cleared: the pending
   // operator comes back onto the tape.
@@ -66,7 +59,7 @@ void EcrireSurBande::modifierligne() {
 }
 
 void EcrireSurBande::op() {
-  const QString word = Fpr::get().STopera->text();
+  const QString word = calc_.vue().operateur();
   QString& current = ligneCourante();
   if (attenteop) {
     // The number cleared from the tape is still being entered: the operator takes its place.
@@ -110,19 +103,18 @@ void EcrireSurBande::effacerprovisoir() {
   ii = 0;
   ligneCourante().clear();
   textebandeprovisoir.clear();
-  if (app_.persev) {
+  if (calc_.persev) {
     textebandedefinitif += separateur();
-    app_.persev = false;
+    calc_.persev = false;
   }
   rafraichir();
 }
 
 void EcrireSurBande::effaceropera() {
-  Fpr& fpr = Fpr::get();
   ii -= 2;
-  const QString shown = fpr.StaticText1->text();
-  const QString word = fpr.STopera->text();
-  if (!shown.isEmpty() && !word.isEmpty() && word.compare(app_.ce, Qt::CaseInsensitive) == 0) {
+  const QString shown = calc_.vue().affichage();
+  const QString word = calc_.vue().operateur();
+  if (!shown.isEmpty() && !word.isEmpty() && word.compare(calc_.ce, Qt::CaseInsensitive) == 0) {
     // Back at a finished result: it closes the finished tape again.
     textebande = textebandedefinitif + separateur();
     definitiver();
@@ -159,5 +151,5 @@ void EcrireSurBande::effacertout() {
     points = points3;
   }
   // Called by the tape window's clear button; never builds a window that is not there.
-  if (fband* band = platform::Application::current()->liveInstance<fband>()) band->EditField1->setScrollPosition(5);
+  calc_.vue().remonterBande();
 }

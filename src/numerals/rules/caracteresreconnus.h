@@ -4,17 +4,16 @@
 
 #include <QString>
 
-#include "app/chartables.h"
-
-class App;
+#include "app/rules/chartables.h"
+#include "app/rules/etatapp.h"
 
 namespace caracteresreconnus {
 
-// What a character of some table stands for: the reader's code, the App member that holds
+// What a character of some table stands for: the reader's code, the EtatApp member that holds
 // the current table's character of the same meaning and the table column that has it.
 struct Sens {
   int code;
-  QString App::*courant;
+  QString EtatApp::*courant;
   const char* chartables::Table::*colonne;
 };
 constexpr int kNombreDeSens = 16;

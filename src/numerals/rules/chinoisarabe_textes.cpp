@@ -1,12 +1,10 @@
 #include <array>
 #include <vector>
 
-#include "app/App.h"
-#include "mainwindow/Fpr.h"
-#include "numerals/caracteresreconnus.h"
-#include "numerals/chinoisarabe.h"
-#include "numerals/fouimais.h"
-#include "platform/text.h"
+#include "calculator/rules/calculette.h"
+#include "numerals/rules/caracteresreconnus.h"
+#include "numerals/rules/chinoisarabe.h"
+#include "platform/core/text.h"
 
 namespace caracteresreconnus {
 
@@ -16,22 +14,22 @@ using chartables::Table;
 
 // The meanings in rank order.
 const std::array<Sens, kNombreDeSens> kSens = {{
-    {1, &App::c1, &Table::c1},
-    {2, &App::c2, &Table::c2},
-    {3, &App::c3, &Table::c3},
-    {4, &App::c4, &Table::c4},
-    {5, &App::c5, &Table::c5},
-    {6, &App::c6, &Table::c6},
-    {7, &App::c7, &Table::c7},
-    {8, &App::c8, &Table::c8},
-    {9, &App::c9, &Table::c9},
-    {ChinoisArabe::kDix, &App::c10, &Table::c10},
-    {ChinoisArabe::kCent, &App::c100, &Table::c100},
-    {ChinoisArabe::kMille, &App::c1000, &Table::c1000},
-    {ChinoisArabe::kWan, &App::c104, &Table::c104},
-    {ChinoisArabe::kYi, &App::c108, &Table::c108},
-    {ChinoisArabe::kMoins, &App::cn, &Table::cn},
-    {ChinoisArabe::kPoint, &App::cp, &Table::cp},
+    {1, &EtatApp::c1, &Table::c1},
+    {2, &EtatApp::c2, &Table::c2},
+    {3, &EtatApp::c3, &Table::c3},
+    {4, &EtatApp::c4, &Table::c4},
+    {5, &EtatApp::c5, &Table::c5},
+    {6, &EtatApp::c6, &Table::c6},
+    {7, &EtatApp::c7, &Table::c7},
+    {8, &EtatApp::c8, &Table::c8},
+    {9, &EtatApp::c9, &Table::c9},
+    {ChinoisArabe::kDix, &EtatApp::c10, &Table::c10},
+    {ChinoisArabe::kCent, &EtatApp::c100, &Table::c100},
+    {ChinoisArabe::kMille, &EtatApp::c1000, &Table::c1000},
+    {ChinoisArabe::kWan, &EtatApp::c104, &Table::c104},
+    {ChinoisArabe::kYi, &EtatApp::c108, &Table::c108},
+    {ChinoisArabe::kMoins, &EtatApp::cn, &Table::cn},
+    {ChinoisArabe::kPoint, &EtatApp::cp, &Table::cp},
 }};
 
 // Every numeral character of the tables lies among the CJK ideographs.
@@ -91,19 +89,19 @@ QString withoutBlankEnds(const QString& text) {
 }  // namespace caracteresreconnus
 
 void ChinoisArabe::arabisertexte() {
-  Fpr& fpr = Fpr::get();
-  if (textaarabiser.isEmpty() && app_.position == 1) {
-    fpr.StaticText11->setText(QString());
-    app_.ecriresurbande.modifierligne();
+  Vue& vue = calc_.vue();
+  if (textaarabiser.isEmpty() && calc_.position == 1) {
+    vue.setEcho(QString());
+    calc_.ecriresurbande.modifierligne();
     return;
   }
   // The current table's characters, to which the text's are compared for the note.
   auto caractereSeul = [](const QString& s) { return platform::Len(s) == 1 ? char32_t(platform::Asc(s)) : 0; };
   std::array<char32_t, caracteresreconnus::kNombreDeSens> courants{};
   for (int rang = 0; rang < caracteresreconnus::kNombreDeSens; ++rang) {
-    courants[static_cast<size_t>(rang)] = caractereSeul(app_.*(caracteresreconnus::sensDeRang(rang).courant));
+    courants[static_cast<size_t>(rang)] = caractereSeul(calc_.*(caracteresreconnus::sensDeRang(rang).courant));
   }
-  const char32_t zero = caractereSeul(app_.cz);
+  const char32_t zero = caractereSeul(calc_.cz);
 
   // Walks the text once, a character (a code point) at a time; every character is looked up,
   // also after a refusal, so that a later character of another table still records the
@@ -126,10 +124,10 @@ void ChinoisArabe::arabisertexte() {
     }
     // A refused converter text ignores its numerals and shows its marker already: the rest
     // needs only the look-up.
-    if (efcamauvais && app_.position == 2) continue;
+    if (efcamauvais && calc_.position == 2) continue;
     // Past the fourteenth digit every numeral is ignored.
     if (sature == 1 && (rang >= 0 || c == zero)) continue;
-    fpr.c = texte.mid(debut, i - debut);
+    calc_.caractereEnCours = texte.mid(debut, i - debut);
     if (rang >= 0) {
       valeur = caracteresreconnus::sensDeRang(rang).code;
       arrivage();
@@ -141,33 +139,33 @@ void ChinoisArabe::arabisertexte() {
     }
   }
   // The character taken in is the text's last, as if each had been.
-  if (taille > 0) fpr.c = texte.mid(debut);
+  if (taille > 0) calc_.caractereEnCours = texte.mid(debut);
   // A refused text never shows the note.
-  if (fouimaisdemandee == 1 && fpr.EFcr->text() != kTexteRefuse) {
-    fouimais::get().setVisible(true);
+  if (fouimaisdemandee == 1 && vue.arabe() != kTexteRefuse) {
+    vue.montrerNote();
     fouimaisdemandee = -1;
   }
-  if (app_.position == 2) efcamauvais = false;
+  if (calc_.position == 2) efcamauvais = false;
 }
 
 void ChinoisArabe::cachange() {
   // The text change raised by writing the trimmed text back: this run reads it.
   if (ecritureEnCours_) return;
-  Fpr& fpr = Fpr::get();
+  Vue& vue = calc_.vue();
   // The field gets the trimmed text in a single write, whatever the number of blanks.
-  const QString texte = fpr.EFca->text();
+  const QString texte = vue.chinois();
   const QString rogne = caracteresreconnus::withoutBlankEnds(texte);
   if (rogne != texte) {
     ecritureEnCours_ = true;
-    fpr.EFca->setText(rogne);
+    vue.setChinois(rogne, true);
     ecritureEnCours_ = false;
   }
   // Only the user's typing in the Chinese field is read back; the writer's output is not.
-  if (app_.position != 2) return;
-  fpr.EFca->setFocus();
+  if (calc_.position != 2) return;
+  vue.focus(Cible::chinois);
   fouimaisdemandee = 0;
   initialisernombre();
-  fpr.EFcr->setText(QString());
+  vue.setArabe(QString());
   textaarabiser = rogne;
   arabisertexte();
 }

@@ -6,14 +6,15 @@
 #include <QString>
 #include <QStringList>
 
-class App;
+class Calculette;
 
 class Historique {
  public:
-  explicit Historique(App& app);
+  explicit Historique(Calculette& calc);
 
   void modifiertligne();
   void ajouterop();
+  // Rebuilds the text of the history window w1 (textew1).
   void rafraichirw1();
   // Resizes both arrays to upper bound n.
   void redim(int n);
@@ -27,10 +28,12 @@ class Historique {
   QStringList tligne;
   QList<double> vligne;
   int jj = 0;
+  // What the history window w1 holds: each step, its running total and the separator.
+  QString textew1;
 
  private:
   // jj, both arrays grown to reach it if they must be.
   int etapeCourante();
 
-  App& app_;
+  Calculette& calc_;
 };

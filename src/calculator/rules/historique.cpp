@@ -1,11 +1,9 @@
-#include "calculator/historique.h"
+#include "calculator/rules/historique.h"
 
-#include "app/App.h"
-#include "calculator/w1.h"
-#include "mainwindow/Fpr.h"
-#include "platform/text.h"
+#include "calculator/rules/calculette.h"
+#include "platform/core/text.h"
 
-Historique::Historique(App& app) : tligne{QString(), QString()}, vligne{0.0, 0.0}, app_(app) {}
+Historique::Historique(Calculette& calc) : tligne{QString(), QString()}, vligne{0.0, 0.0}, calc_(calc) {}
 
 void Historique::redim(int n) {
   while (tligne.size() > n + 1) tligne.removeLast();
@@ -22,7 +20,7 @@ int Historique::etapeCourante() {
 
 void Historique::modifiertligne() {
   const int etape = etapeCourante();
-  tligne[etape] = Fpr::get().StaticText1->text();
+  tligne[etape] = calc_.vue().affichage();
   rafraichirw1();
 }
 
@@ -32,7 +30,7 @@ void Historique::ajouterop() {
   if (jj < 0) jj = 0;
   ++jj;
   redim(jj);
-  tligne[jj] = Fpr::get().STopera->text();
+  tligne[jj] = calc_.vue().operateur();
   vligne[jj] = 0;
   ++jj;
   redim(jj);
@@ -50,7 +48,8 @@ void Historique::rafraichirw1() {
     text += platform::Str(vligne[k]);
     text += sep;
   }
-  w1::get().ed1->setText(text);
+  textew1 = text;
+  calc_.vue().historiqueChange();
 }
 
 void Historique::recommencer(const QString& texte, double valeur) {

@@ -4,6 +4,8 @@
 
 #include <array>
 
+struct EtatApp;
+
 namespace chartables {
 
 // clang-format off
@@ -30,5 +32,8 @@ inline constexpr Table traditionalFinancial{"壹", "貳", "參", "肆", "伍", "
 
 inline constexpr std::array<const Table*, 4> kTables = {&simplifiedUsual, &traditionalUsual, &simplifiedFinancial,
                                                         &traditionalFinancial};
+
+// Puts the 26 strings of a table into the application's state.
+void appliquer(EtatApp& etat, const Table& table);
 
 }  // namespace chartables

@@ -1,8 +1,6 @@
-#include "app/App.h"
-#include "mainwindow/Fpr.h"
-#include "platform/application.h"
-#include "platform/text.h"
-#include "strings/langues.h"
+#include "calculator/rules/calculette.h"
+
+#include "platform/core/text.h"
 
 namespace {
 
@@ -10,8 +8,7 @@ bool sameWord(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 
 }  // namespace
 
-void App::initialisercalculette() {
-  Fpr& fpr = Fpr::get();
+void Calculette::initialisercalculette() {
   N1texte.clear();
   N2texte.clear();
   N3texte.clear();
@@ -23,11 +20,11 @@ void App::initialisercalculette() {
   operation = 0;
   position = 1;
   etat = 0;
-  fpr.STopera->setText(QString());
-  fpr.Canvas4->setFocus();
-  fpr.refresh(true);
-  fpr.StaticText11->setText(QString());
-  fpr.StaticText13->setText(QString());
+  vue_.setOperateur(QString());
+  vue_.focus(Cible::affichage);
+  vue_.rafraichir();
+  vue_.setEcho(QString());
+  vue_.setSymbole(QString());
 
   // The calculation in progress leaves the tape; its finished part stays.
   ecriresurbande.viderEnCours();
@@ -37,12 +34,11 @@ void App::initialisercalculette() {
   historique.vider();
 }
 
-void App::operationdemandee() {
+void Calculette::operationdemandee() {
   finoperation = FinOperation::normale;
-  Fpr& fpr = Fpr::get();
   if (etat == 0) {
     // The display holds the first operand.
-    N1texte = fpr.StaticText1->text();
+    N1texte = vue_.affichage();
     chinoisarabe.textaarabiser = N1texte;
     chinoisarabe.initialisernombre();
     chinoisarabe.arabisertexte();
@@ -60,35 +56,34 @@ void App::operationdemandee() {
     N1valeur = N3valeur;
     historique.noterTotal(N1valeur);
   }
-  fpr.StaticText1->setText(QString());
-  fpr.Canvas4->setFocus();
+  vue_.setAffichage(QString());
+  vue_.focus(Cible::affichage);
   position = 1;
-  fpr.refresh(true);
+  vue_.rafraichir();
   chinoisarabe.initialisernombre();
   etat = 1;
 }
 
-void App::egaledemande() {
+void Calculette::egaledemande() {
   finoperation = FinOperation::normale;
-  Fpr& fpr = Fpr::get();
-  if (etat != 1 || fpr.StaticText1->text().isEmpty()) return;
+  if (etat != 1 || vue_.affichage().isEmpty()) return;
   effectueroperation();
   if (finoperation == FinOperation::divisionparzero) return;
   if (finoperation == FinOperation::horslimites) {
-    platform::ClearFocus();
+    vue_.focus(Cible::aucune);
     return;
   }
 
-  fpr.StaticText1->setText(N3texte);
+  vue_.setAffichage(N3texte);
   adapterecran();
-  fpr.Canvas4->setFocus();
+  vue_.focus(Cible::affichage);
   position = 1;
-  fpr.refresh(true);
+  vue_.rafraichir();
 
   n0valeur = N3valeur;
-  fpr.StaticText11->setText(arabechinois.tradenarabedevaleur(n0valeur));
+  vue_.setEcho(arabechinois.tradenarabedevaleur(n0valeur));
 
-  fpr.STopera->setText(ce);
+  vue_.setOperateur(ce);
   actualiserst13();
 
   // The equals line and the result close the calculation on the tape and in the history.
@@ -99,18 +94,17 @@ void App::egaledemande() {
   ecriresurbande.rafraichir();
   historique.modifiertligne();
 
-  fpr.Canvas4->setFocus();
+  vue_.focus(Cible::affichage);
   position = 1;
-  fpr.refresh(true);
+  vue_.rafraichir();
   etat = 2;
 
   historique.recommencer(N3texte, N3valeur);
   persev = true;
 }
 
-void App::effectueroperation() {
-  Fpr& fpr = Fpr::get();
-  N2texte = fpr.StaticText1->text();
+void Calculette::effectueroperation() {
+  N2texte = vue_.affichage();
   // Reading the display anew rebuilds the reader's state from the second operand.
   chinoisarabe.initialisernombre();
   chinoisarabe.textaarabiser = N2texte;
@@ -130,7 +124,7 @@ void App::effectueroperation() {
     case 4:
       if (N2valeur == 0) {  // also true for a negative zero
         finoperation = FinOperation::divisionparzero;
-        platform::MsgBox(langues::lxparzero());
+        vue_.message(Message::parzero);
         return;
       }
       N3valeur = N1valeur / N2valeur;
@@ -145,18 +139,14 @@ void App::effectueroperation() {
     // The second operand stays on the display, and the user may go on typing it.
     finoperation = FinOperation::horslimites;
     chinoisarabe.textactuel = N2texte;
-    fpr.StaticText11->setText(arabechinois.tradenarabedevaleur(N2valeur));
+    vue_.setEcho(arabechinois.tradenarabedevaleur(N2valeur));
   }
 }
 
-void App::adapterecran() {
-  platform::StaticText& display = *Fpr::get().StaticText1;
-  display.setTextSize(platform::Len(display.text()) < 25 ? 20 : 17);
-}
+void Calculette::adapterecran() { vue_.setTailleAffichage(platform::Len(vue_.affichage()) < 25 ? 20 : 17); }
 
-void App::actualiserst13() {
-  Fpr& fpr = Fpr::get();
-  const QString shown = fpr.STopera->text();
+void Calculette::actualiserst13() {
+  const QString shown = vue_.operateur();
   QString symbol;
   if (!shown.isEmpty()) {
     // The last word that matches decides.
@@ -166,16 +156,16 @@ void App::actualiserst13() {
       if (sameWord(shown, *word)) symbol = QString::fromUtf8(sign);
     }
   }
-  fpr.StaticText13->setText(symbol);
+  vue_.setSymbole(symbol);
 }
 
-bool App::verifier1italique() {
-  platform::ClearFocus();
-  return Fpr::get().StaticText11->italic();
+bool Calculette::verifier1italique() {
+  vue_.focus(Cible::aucune);
+  return vue_.echoItalique();
 }
 
 // Read while the user types into the Chinese converter field: it must not take that field's
 // focus away.
-bool App::verifier2italique() { return Fpr::get().EFcr->italic(); }
+bool Calculette::verifier2italique() { return vue_.arabeItalique(); }
 
-bool App::derniereOperationArretee() const { return finoperation != FinOperation::normale; }
+bool Calculette::derniereOperationArretee() const { return finoperation != FinOperation::normale; }

@@ -5,11 +5,11 @@
 #include <QString>
 #include <QStringList>
 
-class App;
+class Calculette;
 
 class EcrireSurBande {
  public:
-  explicit EcrireSurBande(App& app);
+  explicit EcrireSurBande(Calculette& calc);
 
   void rafraichir();
   void modifierligne();
@@ -37,5 +37,5 @@ class EcrireSurBande {
   // ligne(ii), the array grown to reach it if it must be.
   QString& ligneCourante();
 
-  App& app_;
+  Calculette& calc_;
 };
