@@ -1,0 +1,75 @@
+// The calculator methods alone: operands taken in character by character, an operation and
+// "=", with the display, the echo, the tape and the history they leave.
+
+#include "rules/rules_fixture.h"
+
+namespace {
+
+class CalculetteRulesTest : public RulesFixture {
+ protected:
+  // What an operator key does once the display is read: the pending operation carried out,
+  // then this one recorded.
+  void operateur(int operation, const QString& mot) {
+    calc.operationdemandee();
+    if (calc.derniereOperationArretee()) return;
+    calc.operation = operation;
+    vue.setOperateur(mot);
+    calc.ecriresurbande.op();
+    calc.historique.ajouterop();
+  }
+};
+
+TEST_F(CalculetteRulesTest, AnOperationAndEqualsShowTheResultAndCloseTheTape) {
+  vue.bandeOuverte = true;
+  frapper(QStringLiteral("十二"));
+  operateur(1, calc.cplus);
+  frapper(QStringLiteral("三"));
+  calc.egaledemande();
+  EXPECT_EQ(vue.affichage(), QStringLiteral("十五"));
+  EXPECT_EQ(vue.echo, QStringLiteral("15"));
+  EXPECT_EQ(vue.symbole, QStringLiteral("="));
+  EXPECT_EQ(calc.etat, 2);
+  const QString sep(QChar(12));
+  const QString calcul = QStringLiteral("十二") + sep + calc.cplus + sep + QStringLiteral("三") + sep + calc.ce + sep;
+  EXPECT_TRUE(vue.bande.startsWith(calcul + QStringLiteral("十五") + sep)) << vue.bande.toStdString();
+  EXPECT_EQ(vue.bandeDefinitive, calcul.size() + 3);
+  EXPECT_EQ(calc.historique.textew1, QStringLiteral("十五     15") + sep);
+}
+
+TEST_F(CalculetteRulesTest, OperationsThatStop) {
+  struct Cas {
+    const char* nom;
+    const char16_t* premier;
+    int operation;
+    const char16_t* second;
+    Message message;
+  };
+  const Cas cas[] = {
+      {"division by zero", u"五", 4, u"零", Message::parzero},
+      {"result out of range", u"九千亿", 3, u"九千亿", Message::horslimites},
+  };
+  for (const Cas& c : cas) {
+    RulesFixture::vue.messages.clear();
+    calc.initialisercalculette();
+    frapper(QString::fromUtf16(c.premier));
+    operateur(c.operation, QStringLiteral("op"));
+    frapper(QString::fromUtf16(c.second));
+    calc.egaledemande();
+    EXPECT_EQ(vue.messages, std::vector<Message>{c.message}) << c.nom;
+    // The second operand stays on the display and the calculation stays open.
+    EXPECT_EQ(vue.affichage(), QString::fromUtf16(c.second)) << c.nom;
+    EXPECT_EQ(calc.etat, 1) << c.nom;
+  }
+}
+
+TEST_F(CalculetteRulesTest, TheHistoryKeepsTheRunningTotalOfAChain) {
+  frapper(QStringLiteral("十二"));
+  operateur(1, calc.cplus);
+  frapper(QStringLiteral("三"));
+  operateur(2, calc.cmoins);
+  EXPECT_EQ(calc.N1valeur, 15);
+  EXPECT_EQ(calc.historique.vligne.value(2), 15);
+  EXPECT_EQ(vue.affichage(), QString());
+}
+
+}  // namespace

@@ -1,0 +1,8 @@
+// The rules' tests: no QApplication, no window, no platform.
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
