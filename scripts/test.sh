@@ -5,3 +5,6 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh -DCALCIMANDARIX_TESTS=ON -DCALCIMANDARIX_WERROR=ON
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+cd ..
+# A short fuzz run of the reader and the writer under the sanitizers.
+bash scripts/fuzz.sh 5
