@@ -71,6 +71,7 @@ void Fpr::CreateControls() {
   EFca->connectMouseDown([this](int x, int y) { return EFca_MouseDown(x, y); });
   EFca->connectLostFocus([this] { EFca_LostFocus(); });
   EFca->connectGotFocus([this] { EFca_GotFocus(); });
+  EFca->connectTabFocus([this] { EFca_TabFocus(); });
 
   EditField1 = make<platform::EditField>(QStringLiteral("EditField1"), EFca);
   EditField1->setBounds(151, 316, 80, 22);
@@ -153,6 +154,7 @@ void Fpr::CreateControls() {
   EFcr->connectTextChange([this] { EFcr_TextChange(); });
   EFcr->connectMouseDown([this](int x, int y) { return EFcr_MouseDown(x, y); });
   EFcr->connectGotFocus([this] { EFcr_GotFocus(); });
+  EFcr->connectTabFocus([this] { EFcr_TabFocus(); });
 
   StaticText6 = make<platform::StaticText>(QStringLiteral("StaticText6"), EFcr);
   StaticText6->setText(langues::lfchiffresarabes());

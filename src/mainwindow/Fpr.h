@@ -55,6 +55,8 @@ class Fpr : public platform::Window {
   void EFcr_TextChange();
   bool EFcr_MouseDown(int x, int y);
   void EFcr_GotFocus();
+  void EFca_TabFocus();
+  void EFcr_TabFocus();
   // Fold-out panels.
   void DisclosureTriangle1_Action();
   void DisclosureTriangle2_Action();
@@ -107,4 +109,10 @@ class Fpr : public platform::Window {
   // What every input key does, and what every operator key does (keypad.cpp).
   void inputKey(const QString& name);
   void operatorKey(const QString& name);
+  // The display's text becomes the number being entered again, unless a result is shown.
+  void rereadDisplay();
+  // Routes the keypad to a converter field and converts from it, as a click into it does.
+  void routeToChineseField();
+  // False when an out-of-range flag kept the field from converting.
+  bool routeToArabicField();
 };

@@ -18,46 +18,71 @@ void Fpr::EFcr_TextChange() {
   EFcr->setScrollPosition(0);
 }
 
-bool Fpr::EFca_MouseDown(int, int) {
+void Fpr::routeToChineseField() {
   App& a = app();
   a.position = 2;
   refresh(true);
   fouimais::hide();
+  // The writer's markers are no Chinese text: read, they would wipe out the Arabic text that
+  // raised them.
+  if (ArabeChinois::estMarqueur(EFca->text())) return;
   // The field is judged anew from a reset reader, so a text refused before gets a fresh reading.
   a.chinoisarabe.fouimaisdemandee = 0;
   a.chinoisarabe.initialisernombre();
   EFcr->setText(QString());
   a.chinoisarabe.textaarabiser = EFca->text();
   a.chinoisarabe.arabisertexte();
+}
+
+bool Fpr::EFca_MouseDown(int, int) {
+  routeToChineseField();
   platform::ClearFocus();
   EFca->setFocus();
   // The click goes on: the caret is placed as usual.
   return false;
 }
 
-bool Fpr::EFcr_MouseDown(int, int) {
+bool Fpr::routeToArabicField() {
   App& a = app();
   a.position = 3;
   refresh(true);
   // After an out-of-range number the field is left as it is, with its message already shown.
-  if (!a.arabechinois.tropbig) {
-    a.arabechinois.crchange();
+  if (a.arabechinois.tropbig) return false;
+  a.arabechinois.crchange();
+  return true;
+}
+
+bool Fpr::EFcr_MouseDown(int, int) {
+  if (routeToArabicField()) {
     platform::ClearFocus();
     EFcr->setFocus();
   }
   return false;
 }
 
+// A field reached by Tab takes the keypad and the conversion as a click does; it keeps the
+// focus that Tab gave it. Out of sight, with the converter folded, it takes nothing.
+void Fpr::EFca_TabFocus() {
+  if (DisclosureTriangle1->value()) routeToChineseField();
+}
+
+void Fpr::EFcr_TabFocus() {
+  if (DisclosureTriangle1->value()) routeToArabicField();
+}
+
+void Fpr::rereadDisplay() {
+  App& a = app();
+  if (a.etat == 2) return;
+  a.chinoisarabe.textaarabiser = StaticText1->text();
+  a.chinoisarabe.initialisernombre();
+  a.chinoisarabe.arabisertexte();
+}
+
 bool Fpr::Canvas4_MouseDown(int, int) {
   App& a = app();
   if (a.position != 1) Canvas4->setFocus();
   a.position = 1;
-  if (a.etat != 2) {
-    // The display's own text becomes the number being entered again.
-    a.chinoisarabe.textaarabiser = StaticText1->text();
-    a.chinoisarabe.initialisernombre();
-    a.chinoisarabe.arabisertexte();
-  }
+  rereadDisplay();
   fouimais::hide();
   refresh(true);
   return false;

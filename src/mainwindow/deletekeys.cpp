@@ -1,18 +1,8 @@
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
-#include "mainwindow/keypad.h"
 #include "platform/core/text.h"
 
 namespace {
-
-// The operation of an operator word of the current table; 0 when it is none of them.
-int operationOfWord(const App& a, const QString& word) {
-  for (const KeySpec& key : keypad()) {
-    if (key.family != KeyFamily::Operator) continue;
-    if ((a.*(key.character)).compare(word, Qt::CaseInsensitive) == 0) return key.code;
-  }
-  return 0;
-}
 
 // One character before the caret (or before the selection) goes; at the very start nothing
 // does. Positions count code points, so a character outside the BMP goes whole.
@@ -62,11 +52,11 @@ void Fpr::BevelButton1_Action() {
       }
     } else {
       // Back to an operand of a chain: the earlier operator is pending again, with the running
-      // total as it stood then.
+      // total as it stood then and the operation kept with its step.
       a.N1valeur = history.vligne.value(jj - 4);
       STopera->setText(history.tligne.value(jj - 3));
       a.actualiserst13();
-      if (const int operation = operationOfWord(a, STopera->text())) a.operation = operation;
+      a.operation = history.oligne.value(jj - 3);
     }
     history.jj = jj - 2;
     // The restored text becomes the number being entered, with its echo and value; the reset

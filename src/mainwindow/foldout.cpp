@@ -5,6 +5,7 @@
 #include "app/App.h"
 #include "calculator/fband.h"
 #include "mainwindow/Fpr.h"
+#include "numerals/fouimais.h"
 #include "platform/menus.h"
 #include "strings/langues.h"
 
@@ -21,9 +22,17 @@ void setChecked(platform::MenuItem* item, bool on) {
 }  // namespace
 
 void Fpr::DisclosureTriangle1_Action() {
-  platform::ClearFocus();
-  // A converter field that had the input gives it back to the calculator.
+  // A converter field that had the input gives it back to the calculator, and the display's
+  // number becomes the one being entered again, as a click on the display makes it: the
+  // reader may hold the field's number.
   app().position = 1;
+  // A note that this reading of the display raises is not about the converter; one already up
+  // stays.
+  const fouimais* note = application().liveInstance<fouimais>();
+  const bool noteUp = note != nullptr && note->visible();
+  rereadDisplay();
+  if (!noteUp) fouimais::hide();
+  platform::ClearFocus();
   if (DisclosureTriangle1->value()) {
     // The main window is not resizable, so it takes exactly the height set here; the raised
     // maximum is kept for what the bounds would say.

@@ -88,6 +88,7 @@ void Fpr::operatorKey(const QString& name) {
     // The tape replaces its operator line; the history replaces its operator step alike, so a
     // later step back lands on the operand before it.
     history.tligne[history.jj - 1] = STopera->text();
+    history.oligne[history.jj - 1] = a.operation;
     history.rafraichirw1();
   } else {
     history.ajouterop();

@@ -169,6 +169,10 @@ void Control::focusLost() {
   if (onLostFocus_) onLostFocus_();
 }
 
+void Control::tabFocused() {
+  if (onTabFocus_) onTabFocus_();
+}
+
 bool Control::mousePressed(int x, int y) { return onMouseDown_ ? onMouseDown_(x, y) : false; }
 
 void Control::mouseEntered() {
@@ -203,7 +207,10 @@ bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event) {
       if (app.focusedControl() == &control_) break;
       if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
           reason == Qt::ShortcutFocusReason) {
-        if (control_.acceptFocus()) app.moveFocus(&control_);
+        if (!control_.acceptFocus()) break;
+        app.moveFocus(&control_);
+        const bool byTab = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+        if (byTab && app.focusedControl() == &control_) control_.tabFocused();
       } else if (QWidget* widget = control_.widget()) {
         // Focus that Qt hands out by itself (a window's first focus) is not the user's choice.
         QPointer<QWidget> guarded(widget);

@@ -67,6 +67,8 @@ class Control {
   void connectMouseDown(std::function<bool(int, int)> handler);
   void connectGotFocus(std::function<void()> handler) { onGotFocus_ = std::move(handler); }
   void connectLostFocus(std::function<void()> handler) { onLostFocus_ = std::move(handler); }
+  // The control got the keyboard focus from Tab or Shift+Tab; runs after GotFocus.
+  void connectTabFocus(std::function<void()> handler) { onTabFocus_ = std::move(handler); }
   void connectMouseEnter(std::function<void()> handler);
   void connectMouseExit(std::function<void()> handler);
 
@@ -75,6 +77,7 @@ class Control {
   // Layer hooks.
   void focusGained();
   void focusLost();
+  void tabFocused();
   bool mousePressed(int x, int y);
   void mouseEntered();
   void mouseExited();
@@ -105,7 +108,7 @@ class Control {
   bool lockLeft_ = false, lockTop_ = false, lockRight_ = false, lockBottom_ = false;
   QString helpTag_;
   std::function<bool(int, int)> onMouseDown_;
-  std::function<void()> onGotFocus_, onLostFocus_, onMouseEnter_, onMouseExit_;
+  std::function<void()> onGotFocus_, onLostFocus_, onTabFocus_, onMouseEnter_, onMouseExit_;
 };
 
 // Font settings shared by the text controls. "Hei" (any case) is a face that shows the Chinese

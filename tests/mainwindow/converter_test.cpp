@@ -38,6 +38,14 @@ TEST_F(ConverterTest, TheKeypadGoesWhereTheLastClickRoutedIt) {
        2, "EFca"},
       {"the Tab key from one field to the other",
        [this] {
+         press(QStringLiteral("DisclosureTriangle1"));
+         click(QStringLiteral("EFca"));
+         keyInto(QStringLiteral("EFca"), Qt::Key_Tab);
+         ASSERT_TRUE(fpr().EFcr->hasFocus());
+       },
+       3, "EFcr"},
+      {"the Tab key into a field of the folded converter, out of sight",
+       [this] {
          click(QStringLiteral("EFca"));
          keyInto(QStringLiteral("EFca"), Qt::Key_Tab);
          ASSERT_TRUE(fpr().EFcr->hasFocus());
@@ -217,19 +225,103 @@ TEST_F(ConverterTest, AClickOnTheArabicFieldAfterAnOutOfRangeNumberConvertsNothi
   EXPECT_EQ(services().messages, QStringList{langues::lxhorslimites()});
   EXPECT_EQ(chineseField(), QStringLiteral("??????"));
   click(QStringLiteral("Canvas4"));
-  focusWithoutClick(QStringLiteral("EFcr"));
-  keyInto(QStringLiteral("EFcr"), Qt::Key_A, Qt::ControlModifier);
-  type(QStringLiteral("12"), QStringLiteral("EFcr"));
-  EXPECT_EQ(chineseField(), QStringLiteral("??????"));
-
   click(QStringLiteral("EFcr"));
   EXPECT_EQ(application().position, 3);
   EXPECT_EQ(chineseField(), QStringLiteral("??????"));
+  EXPECT_EQ(arabicField(), QStringLiteral("1234567890123"));
   EXPECT_EQ(services().messages.size(), 1);
   // The next change converts again.
-  keyInto(QStringLiteral("EFcr"), Qt::Key_End);
-  type(QStringLiteral("3"), QStringLiteral("EFcr"));
+  keyInto(QStringLiteral("EFcr"), Qt::Key_A, Qt::ControlModifier);
+  type(QStringLiteral("123"), QStringLiteral("EFcr"));
   EXPECT_EQ(chineseField(), QStringLiteral("一百二十三"));
+}
+
+// The out-of-range flag belongs to the number that raised it: once a new calculation starts or
+// the Arabic field holds a new text, a click into that field converts it again.
+TEST_F(ConverterTest, TheOutOfRangeFlagGoesWithANewCalculationOrANewArabicText) {
+  start();  // the texts of the message boxes are looked up in the running application
+  struct Case {
+    const char* name;
+    std::function<void()> sequence;  // ends with the converter unfolded
+    Shown expected;                  // after a click into the Arabic field
+  };
+  const QStringList outOfRange{langues::lxhorslimites()};
+  const std::vector<Case> cases = {
+      {"a calculation out of range, then cleared",
+       [this] {
+         press(QStringLiteral("DisclosureTriangle1"));
+         click(QStringLiteral("EFca"));
+         enter(QStringLiteral("三百五"));
+         click(QStringLiteral("Canvas4"));
+         enter(QStringLiteral("九千亿乘二="));
+         enter(QStringLiteral("C"));
+       },
+       {u"", u"", u"三百五十", u"350", outOfRange, u"|", u"     0|"}},
+      {"a calculation out of range, then a Chinese text read into the Arabic field",
+       [this] {
+         enter(QStringLiteral("九千亿乘二="));
+         press(QStringLiteral("DisclosureTriangle1"));
+         click(QStringLiteral("EFca"));
+         enter(QStringLiteral("三百五"));
+       },
+       {u"二", u"2", u"三百五十", u"350", outOfRange, u"九千亿|乘以|二|",
+        u"九千亿     900000000000|乘以     0|二     0|"}},
+      {"an Arabic text out of range, then a new one typed without a click",
+       [this] {
+         press(QStringLiteral("DisclosureTriangle1"));
+         typeInto(QStringLiteral("EFcr"), QStringLiteral("1234567890123"));
+         click(QStringLiteral("Canvas4"));
+         focusWithoutClick(QStringLiteral("EFcr"));
+         keyInto(QStringLiteral("EFcr"), Qt::Key_A, Qt::ControlModifier);
+         type(QStringLiteral("12"), QStringLiteral("EFcr"));
+         EXPECT_EQ(chineseField(), QStringLiteral("??????"));
+       },
+       {u"", u"", u"十二", u"12", outOfRange, u"|", u""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    restart();
+    c.sequence();
+    click(QStringLiteral("EFcr"));
+    EXPECT_EQ(application().position, 3);
+    expectShown(c.expected);
+  }
+}
+
+// The writer's markers are no Chinese text: reached by a click or by Shift+Tab, the Chinese
+// field that holds one is not read, and the Arabic text that raised it stays.
+TEST_F(ConverterTest, TheChineseFieldIsNotReadWhileItHoldsAMarker) {
+  struct Case {
+    const char16_t* typed;
+    const char16_t* marker;
+    bool byTab;
+  };
+  const std::vector<Case> cases = {
+      {u"12a", u"???????", false},
+      {u"1234567890123", u"??????", false},
+      {u"12a", u"???????", true},
+      {u"1234567890123", u"??????", true},
+  };
+  start();
+  for (const Case& c : cases) {
+    const QString typed = QString::fromUtf16(c.typed);
+    SCOPED_TRACE(testing::Message() << typed.toStdString() << (c.byTab ? " by Shift+Tab" : " by a click"));
+    restart();
+    press(QStringLiteral("DisclosureTriangle1"));
+    typeInto(QStringLiteral("EFcr"), typed);
+    EXPECT_EQ(chineseField(), QString::fromUtf16(c.marker));
+    const Shown before = shown();
+    if (c.byTab) {
+      keyInto(QStringLiteral("EFcr"), Qt::Key_Backtab, Qt::ShiftModifier);
+      ASSERT_TRUE(fpr().EFca->hasFocus());
+    } else {
+      click(QStringLiteral("EFca"));
+    }
+    EXPECT_EQ(application().position, 2);
+    expectShown(before);
+    EXPECT_EQ(arabicField(), typed);
+    EXPECT_FALSE(noteShown());
+  }
 }
 
 TEST_F(ConverterTest, AClickOnTheDisplayRebuildsTheNumberBeingEntered) {

@@ -135,6 +135,19 @@ TEST_F(DeleteKeysTest, EqualsAfterAStepBackCarriesOutTheOperationShown) {
   }
 }
 
+// The operation comes back with its history step, also when the operator words of the table
+// in force are no longer the ones the step recorded (减 in simplified, 減 in traditional).
+TEST_F(DeleteKeysTest, EqualsAfterAStepBackAcrossAChangeOfCharactersCarriesOutTheRecordedOperation) {
+  start();
+  enter(QStringLiteral("十二减三加"));
+  chooseMenu(QStringLiteral("caracteresChinoistraditionnel"));
+  enter(QStringLiteral("◁"));
+  EXPECT_EQ(operatorText(), QStringLiteral("减"));
+  EXPECT_EQ(application().operation, 2);
+  enter(QStringLiteral("="));
+  expectShown({u"九", u"9", u"", u"", {}, u"十二|减|三|等于|九|||", u"九     9|"});
+}
+
 TEST_F(DeleteKeysTest, StepBackDoesNothingWhileAResultIsShown) {
   start();
   enter(QStringLiteral("十二加三="));

@@ -3,6 +3,8 @@
 #include <QTest>
 #include <map>
 
+#include "calculator/w1.h"
+
 namespace {
 
 const std::map<QChar, const char*>& keyOfCaption() {
@@ -38,6 +40,23 @@ QString KeysFixture::historySteps() {
   QString steps;
   for (int k = 0; k < history.jj && k < history.tligne.size(); ++k) steps += history.tligne[k] + QLatin1Char('|');
   return steps;
+}
+
+QString KeysFixture::historyText() { return withBars(w1::get().ed1->text()); }
+
+KeysFixture::Shown KeysFixture::shown() {
+  return {displayText(), echoText(), chineseField(), arabicField(), services().messages, tape(), historyText()};
+}
+
+void KeysFixture::expectShown(const Shown& expected) {
+  const Shown now = shown();
+  EXPECT_EQ(now.display, expected.display) << "display";
+  EXPECT_EQ(now.echo, expected.echo) << "Arabic echo";
+  EXPECT_EQ(now.chinese, expected.chinese) << "Chinese field";
+  EXPECT_EQ(now.arabic, expected.arabic) << "Arabic field";
+  EXPECT_EQ(now.messages, expected.messages) << "message boxes";
+  EXPECT_EQ(now.tape, expected.tape) << "tape";
+  EXPECT_EQ(now.history, expected.history) << "history";
 }
 
 void KeysFixture::typeInto(const QString& name, const QString& text) {

@@ -3,6 +3,9 @@
 // the history in a compact form.
 
 #include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <utility>
 
 #include "support/app_fixture.h"
 
@@ -17,6 +20,28 @@ class KeysFixture : public AppFixture {
   QString finishedTape();
   // The history steps before the current one, each followed by "|".
   QString historySteps();
+  // The whole history as its window holds it: each step's text, five spaces and its value,
+  // each step followed by "|".
+  QString historyText();
+  // Everything a user sees after a sequence: the display and its Arabic echo, both converter
+  // fields, the message boxes shown, the paper tape and the history.
+  struct Shown {
+    Shown() = default;
+    Shown(QStringView display, QStringView echo, QStringView chinese, QStringView arabic, QStringList messages,
+          QStringView tape, QStringView history)
+        : display(display.toString()),
+          echo(echo.toString()),
+          chinese(chinese.toString()),
+          arabic(arabic.toString()),
+          messages(std::move(messages)),
+          tape(tape.toString()),
+          history(history.toString()) {}
+    QString display, echo, chinese, arabic;
+    QStringList messages;
+    QString tape, history;
+  };
+  Shown shown();
+  void expectShown(const Shown& expected);
   // A click into a field, then key presses typed into it.
   void typeInto(const QString& field, const QString& text);
   // A key press into a field (Home, End, Shift+End …).

@@ -20,6 +20,8 @@ void Calculette::initialisercalculette() {
   operation = 0;
   position = 1;
   etat = 0;
+  // An out-of-range number of the calculation left behind no longer stops anything.
+  arabechinois.tropbig = false;
   vue_.setOperateur(QString());
   vue_.focus(Cible::affichage);
   vue_.rafraichir();

@@ -3,18 +3,19 @@
 #include "calculator/rules/calculette.h"
 #include "platform/core/text.h"
 
-Historique::Historique(Calculette& calc) : tligne{QString(), QString()}, vligne{0.0, 0.0}, calc_(calc) {}
+Historique::Historique(Calculette& calc) : tligne{QString(), QString()}, vligne{0.0, 0.0}, oligne{0, 0}, calc_(calc) {}
 
 void Historique::redim(int n) {
   while (tligne.size() > n + 1) tligne.removeLast();
   while (tligne.size() < n + 1) tligne.append(QString());
   while (vligne.size() > n + 1) vligne.removeLast();
   while (vligne.size() < n + 1) vligne.append(0.0);
+  oligne.resize(n + 1);
 }
 
 int Historique::etapeCourante() {
   if (jj < 0) jj = 0;
-  if (tligne.size() < jj + 1 || vligne.size() < jj + 1) redim(jj);
+  if (tligne.size() < jj + 1 || vligne.size() < jj + 1 || oligne.size() < jj + 1) redim(jj);
   return jj;
 }
 
@@ -32,6 +33,7 @@ void Historique::ajouterop() {
   redim(jj);
   tligne[jj] = calc_.vue().operateur();
   vligne[jj] = 0;
+  oligne[jj] = calc_.operation;
   ++jj;
   redim(jj);
   rafraichirw1();
@@ -59,6 +61,7 @@ void Historique::recommencer(const QString& texte, double valeur) {
   vligne[0] = valeur;
   tligne[1].clear();
   vligne[1] = 0;
+  oligne.fill(0);
   rafraichirw1();
 }
 

@@ -16,7 +16,7 @@ class Historique {
   void ajouterop();
   // Rebuilds the text of the history window w1 (textew1).
   void rafraichirw1();
-  // Resizes both arrays to upper bound n.
+  // Resizes the arrays to upper bound n.
   void redim(int n);
   // Starts again from a single step: the result of "=" with its value.
   void recommencer(const QString& texte, double valeur);
@@ -27,6 +27,9 @@ class Historique {
 
   QStringList tligne;
   QList<double> vligne;
+  // The operation code of each operator step (0 on number steps), kept with the step: its word
+  // may belong to a table no longer in force.
+  QList<int> oligne;
   int jj = 0;
   // What the history window w1 holds: each step, its running total and the separator.
   QString textew1;

@@ -15,9 +15,6 @@ constexpr int kMaxIntegerDigits = 12;
 // Digits kept from an Arabic text (one more when the text begins with "0.", whose 0 is no digit).
 constexpr int kMaxDigits = 14;
 
-const QString kBadText = QStringLiteral("???????");
-const QString kOutOfRange = QStringLiteral("??????");
-
 // The zero is 零 in every table, so the clean-up works on these literal characters.
 const QChar kZero = QChar(0x96F6);  // 零
 
@@ -70,8 +67,13 @@ QString fixedText(double a, int decimals) {
 
 }  // namespace
 
+bool ArabeChinois::estMarqueur(const QString& text) { return text == kTexteMauvais || text == kHorsLimites; }
+
 void ArabeChinois::crchange() {
   if (rendTexteNettoye_) return;
+  // The out-of-range flag belongs to the text that raised it; a new text, whoever wrote it,
+  // is judged afresh.
+  tropbig = false;
   Vue& vue = calc_.vue();
   const QString text = vue.arabe();
   const QString trimmed = caracteresreconnus::withoutBlankEnds(text);
@@ -86,7 +88,6 @@ void ArabeChinois::crchange() {
   if (calc_.position != 3) return;
   vue.setArabeItalique(false);
   stoperreur = false;
-  tropbig = false;
   textachinoiserbrut = trimmed;
   negatifa = 1;
   tradenchinois.clear();
@@ -236,13 +237,13 @@ void ArabeChinois::affichertradenchinois() {
 }
 
 void ArabeChinois::erreur() {
-  tradenchinois = kBadText;
+  tradenchinois = kTexteMauvais;
   stoperreur = true;
 }
 
 void ArabeChinois::tropgrand() {
   Vue& vue = calc_.vue();
-  if (calc_.position == 3) vue.setChinois(kOutOfRange);
+  if (calc_.position == 3) vue.setChinois(kHorsLimites);
   vue.message(Message::horslimites);
   vue.focus(Cible::aucune);
   if (calc_.position == 2) vue.focus(Cible::chinois);

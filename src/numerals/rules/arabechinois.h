@@ -10,6 +10,13 @@ class ArabeChinois {
  public:
   explicit ArabeChinois(Calculette& calc) : calc_(calc) {}
 
+  // What the Chinese field shows for an Arabic text with a bad character, and for a number out
+  // of range.
+  static inline const QString kTexteMauvais = QStringLiteral("???????");
+  static inline const QString kHorsLimites = QStringLiteral("??????");
+  // The text is one of these markers, not a numeral.
+  static bool estMarqueur(const QString& text);
+
   // The converter's reaction to a change of the Arabic field: trims it and, while the input
   // goes to the Arabic field (position 3), writes its text into the Chinese field.
   void crchange();
