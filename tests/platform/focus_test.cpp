@@ -34,6 +34,7 @@ class FocusTest : public PlatformTest {
         const QString name = c->name();
         c->connectGotFocus([this, name] { events << "Got " + name; });
         c->connectLostFocus([this, name] { events << "Lost " + name; });
+        c->connectTabFocus([this, name] { tabbed << name; });
       }
     };
     W& window = app().instance<W>();
@@ -45,6 +46,8 @@ class FocusTest : public PlatformTest {
   EditField* second = nullptr;
   Canvas* canvas = nullptr;
   QStringList events;
+  // The controls that got the focus from Tab or Shift+Tab, in order.
+  QStringList tabbed;
 };
 
 TEST_F(FocusTest, SetFocusRaisesGotFocusAtOnceEvenInAHiddenWindow) {
@@ -159,6 +162,23 @@ TEST_F(FocusTest, AClickGivesTheFocusAndTheTabKeyMovesIt) {
   clickControl(*canvas);
   EXPECT_EQ(events.mid(3), (QStringList{"Lost second", "Got canvas"}));
   (void)window;
+}
+
+TEST_F(FocusTest, OnlyTabAndShiftTabRaiseTabFocusAfterGotFocus) {
+  makeWindow<WindowA>(true);
+  processEvents();
+  clickControl(*first);
+  second->setFocus();
+  first->setFocus();
+  EXPECT_TRUE(tabbed.isEmpty()) << "a click or SetFocus is no Tab";
+  events.clear();
+  QTest::keyClick(first->widget(), Qt::Key_Tab);
+  processEvents();
+  EXPECT_EQ(tabbed, QStringList{"second"});
+  EXPECT_EQ(events, (QStringList{"Lost first", "Got second"}));
+  QTest::keyClick(second->widget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  processEvents();
+  EXPECT_EQ(tabbed, (QStringList{"second", "first"}));
 }
 
 TEST_F(FocusTest, AControlThatRefusesTheFocusGetsNone) {
