@@ -29,6 +29,8 @@ class App : public platform::Application, private VueFpr, public Calculette {
   Pictures pictures;
 
   Menu& menu() const;
+  // The windows' side of the rules: a handler marks its user event with it.
+  VueFpr& vueFpr() { return *this; }
 
   // Menu handlers; each returns false.
   bool AideAidesurtouches_Action();

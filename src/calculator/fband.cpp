@@ -82,7 +82,10 @@ void fband::eventClose() {
 }
 
 void fband::BevelButton1_Action() {
-  app().ecriresurbande.effacertout();
+  {
+    const VueFpr::Evenement evenement(app().vueFpr());
+    app().ecriresurbande.effacertout();
+  }
   // Hiding and showing the field redraws it whole.
   EditField1->setVisible(false);
   EditField1->setVisible(true);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/App.h"
 #include "platform/application.h"
 
 w1::w1() : platform::Window(QStringLiteral("w1")) {
@@ -32,3 +33,5 @@ void w1::CreateControls() {
   ed1->setScrollbarVertical(true);
   ed1->setAcceptTabs(false);
 }
+
+void w1::eventActivate() { ed1->setText(app().historique.textew1); }

@@ -11,6 +11,10 @@ class w1 : public platform::Window {
 
   platform::EditField* ed1 = nullptr;
 
+ protected:
+  // The history text, which the history model always holds, is written when the window shows.
+  void eventActivate() override;
+
  private:
   void Layout();
   void CreateControls();

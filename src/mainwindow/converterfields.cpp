@@ -5,32 +5,39 @@
 // The reader converts only while the routing points at EFca, so the Arabic text it writes into
 // EFcr does not come back: App.position is the only guard between the two fields.
 void Fpr::EFca_TextChange() {
-  fouimais::hide();
-  app().chinoisarabe.cachange();
+  {
+    const VueFpr::Evenement evenement(app().vueFpr());
+    fouimais::hide();
+    app().chinoisarabe.cachange();
+  }
   EFca->setScrollPosition(0);
   EFcr->setScrollPosition(0);
 }
 
 // Likewise the writer converts only while the routing points at EFcr.
 void Fpr::EFcr_TextChange() {
-  app().arabechinois.crchange();
+  {
+    const VueFpr::Evenement evenement(app().vueFpr());
+    app().arabechinois.crchange();
+  }
   EFca->setScrollPosition(0);
   EFcr->setScrollPosition(0);
 }
 
 void Fpr::routeToChineseField() {
   App& a = app();
+  const VueFpr::Evenement evenement(a.vueFpr());
   a.position = 2;
-  refresh(true);
+  a.vue().rafraichir();
   fouimais::hide();
   // The writer's markers are no Chinese text: read, they would wipe out the Arabic text that
   // raised them.
-  if (ArabeChinois::estMarqueur(EFca->text())) return;
+  if (ArabeChinois::estMarqueur(a.vue().chinois())) return;
   // The field is judged anew from a reset reader, so a text refused before gets a fresh reading.
   a.chinoisarabe.fouimaisdemandee = 0;
   a.chinoisarabe.initialisernombre();
-  EFcr->setText(QString());
-  a.chinoisarabe.textaarabiser = EFca->text();
+  a.vue().setArabe(QString());
+  a.chinoisarabe.textaarabiser = a.vue().chinois();
   a.chinoisarabe.arabisertexte();
 }
 
@@ -44,8 +51,9 @@ bool Fpr::EFca_MouseDown(int, int) {
 
 bool Fpr::routeToArabicField() {
   App& a = app();
+  const VueFpr::Evenement evenement(a.vueFpr());
   a.position = 3;
-  refresh(true);
+  a.vue().rafraichir();
   // After an out-of-range number the field is left as it is, with its message already shown.
   if (a.arabechinois.tropbig) return false;
   a.arabechinois.crchange();
@@ -73,18 +81,19 @@ void Fpr::EFcr_TabFocus() {
 void Fpr::rereadDisplay() {
   App& a = app();
   if (a.etat == 2) return;
-  a.chinoisarabe.textaarabiser = StaticText1->text();
+  a.chinoisarabe.textaarabiser = a.vue().affichage();
   a.chinoisarabe.initialisernombre();
   a.chinoisarabe.arabisertexte();
 }
 
 bool Fpr::Canvas4_MouseDown(int, int) {
   App& a = app();
+  const VueFpr::Evenement evenement(a.vueFpr());
   if (a.position != 1) Canvas4->setFocus();
   a.position = 1;
   rereadDisplay();
   fouimais::hide();
-  refresh(true);
+  a.vue().rafraichir();
   return false;
 }
 

@@ -18,6 +18,10 @@ void deleteBeforeCaret(platform::EditField& field) {
 
 void Fpr::BevelButton1_Action() {
   App& a = app();
+  const VueFpr::Evenement evenement(a.vueFpr());
+  Vue& vue = a.vue();
+  // The fields are edited in place, at their caret.
+  if (a.position == 2 || a.position == 3) a.vueFpr().appliquer();
   if (a.position == 2) {
     deleteBeforeCaret(*EFca);
     return;
@@ -29,53 +33,53 @@ void Fpr::BevelButton1_Action() {
   if (a.position != 1 || a.etat == 2) return;
 
   ChinoisArabe& reader = a.chinoisarabe;
-  if (a.etat == 1 && StaticText1->text().isEmpty()) {
+  if (a.etat == 1 && vue.affichage().isEmpty()) {
     // Step back over the last operator, to the operand before it, through the history.
     Historique& history = a.historique;
     const int jj = history.jj;
     if (jj < 2) return;
-    StaticText1->setText(history.tligne.value(jj - 2));
+    vue.setAffichage(history.tligne.value(jj - 2));
     a.adapterecran();
     if (jj < 3) {
       if (!a.persev) {
         // Back to the first operand: nothing is pending any more.
         a.etat = 0;
         a.operation = 0;
-        STopera->setText(QString());
+        vue.setOperateur(QString());
         a.actualiserst13();
       } else {
         // Back to the result the calculation began from; the next operator takes it again.
-        STopera->setText(a.ce);
+        vue.setOperateur(a.ce);
         a.actualiserst13();
         a.N3valeur = history.vligne.value(0);
-        refresh(true);
+        vue.rafraichir();
       }
     } else {
       // Back to an operand of a chain: the earlier operator is pending again, with the running
       // total as it stood then and the operation kept with its step.
       a.N1valeur = history.vligne.value(jj - 4);
-      STopera->setText(history.tligne.value(jj - 3));
+      vue.setOperateur(history.tligne.value(jj - 3));
       a.actualiserst13();
       a.operation = history.oligne.value(jj - 3);
     }
     history.jj = jj - 2;
     // The restored text becomes the number being entered, with its echo and value; the reset
     // also gives the display the focus.
-    reader.textaarabiser = StaticText1->text();
+    reader.textaarabiser = vue.affichage();
     reader.initialisernombre();
     reader.arabisertexte();
     a.ecriresurbande.effaceropera();
-    if (STopera->text().compare(a.ce, Qt::CaseInsensitive) == 0) a.etat = 2;
+    if (vue.operateur().compare(a.ce, Qt::CaseInsensitive) == 0) a.etat = 2;
     return;
   }
 
   // Delete the last character: the shortened text is read again from a fresh reader.
-  const QString display = StaticText1->text();
+  const QString display = vue.affichage();
   reader.textaarabiser = platform::Left(display, platform::Len(display) - 1);
   reader.initialisernombre();
   reader.arabisertexte();
-  if (a.etat == 0 && StaticText1->text().isEmpty()) a.ecriresurbande.effacerprovisoir();
-  if (STopera->text().isEmpty() && StaticText1->text().isEmpty()) {
+  if (a.etat == 0 && vue.affichage().isEmpty()) a.ecriresurbande.effacerprovisoir();
+  if (vue.operateur().isEmpty() && vue.affichage().isEmpty()) {
     a.ecriresurbande.points.clear();
     a.ecriresurbande.rafraichir();
   }
@@ -83,6 +87,7 @@ void Fpr::BevelButton1_Action() {
 
 void Fpr::BevelButton2_Action() {
   App& a = app();
+  const VueFpr::Evenement evenement(a.vueFpr());
   a.chinoisarabe.initialisernombre();
   if (a.position == 1) {
     const QString first = platform::Left(a.ecriresurbande.textebandeprovisoir, 1);
@@ -92,6 +97,6 @@ void Fpr::BevelButton2_Action() {
       a.ecriresurbande.textebandedefinitif += platform::Chr(12);
     }
   }
-  if (a.position == 2) EFca->setText(QString());
-  if (a.position == 3) EFcr->setText(QString());
+  if (a.position == 2) a.vue().setChinois(QString());
+  if (a.position == 3) a.vue().setArabe(QString());
 }

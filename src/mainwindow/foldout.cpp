@@ -52,6 +52,7 @@ void Fpr::DisclosureTriangle1_Action() {
 }
 
 void Fpr::DisclosureTriangle2_Action() {
+  const VueFpr::Evenement evenement(app().vueFpr());
   if (!DisclosureTriangle2->value()) {
     fband::get().show();
     DisclosureTriangle2->setHelpTag(langues::lhmasquerbande());

@@ -29,15 +29,18 @@ void Fpr::inputKey(const QString& name) {
   const KeySpec* key = findKey(name);
   if (key == nullptr || key->character == nullptr) return;
   App& a = app();
+  const VueFpr::Evenement evenement(a.vueFpr());
   // The character is recorded first, whatever the key then does.
   c = a.*(key->character);
   switch (a.position) {
     case 2:
       // Into the Chinese field at its caret; the field's text change converts it.
+      a.vueFpr().appliquer();
       EFca->setSelText(c);
       break;
     case 3:
       // The same Chinese character into the Arabic field, judged there like typed text.
+      a.vueFpr().appliquer();
       EFcr->setSelText(c);
       break;
     case 1:
@@ -59,9 +62,11 @@ void Fpr::operatorKey(const QString& name) {
   if (key == nullptr || key->character == nullptr) return;
   App& a = app();
   if (a.position != 1) return;
+  const VueFpr::Evenement evenement(a.vueFpr());
+  Vue& vue = a.vue();
 
-  const QString display = StaticText1->text();
-  const QString shown = STopera->text();
+  const QString display = vue.affichage();
+  const QString shown = vue.operateur();
   if (display.isEmpty() && shown.isEmpty()) return;
   // An operator just chosen with nothing typed after it: this one takes its place.
   const bool replacesPending = display.isEmpty() && shown != a.ce;
@@ -80,28 +85,29 @@ void Fpr::operatorKey(const QString& name) {
   }
 
   a.operation = key->code;
-  STopera->setText(a.*(key->character));
+  vue.setOperateur(a.*(key->character));
   a.actualiserst13();
   a.ecriresurbande.op();
   Historique& history = a.historique;
   if (replacesPending && history.jj >= 1) {
     // The tape replaces its operator line; the history replaces its operator step alike, so a
     // later step back lands on the operand before it.
-    history.tligne[history.jj - 1] = STopera->text();
+    history.tligne[history.jj - 1] = vue.operateur();
     history.oligne[history.jj - 1] = a.operation;
     history.rafraichirw1();
   } else {
     history.ajouterop();
   }
-  Canvas4->setFocus();
+  vue.focus(Cible::affichage);
   a.position = 1;
-  refresh(true);
-  StaticText11->setText(QString());
+  vue.rafraichir();
+  vue.setEcho(QString());
 }
 
 void Fpr::BBe_Action() {
   App& a = app();
   if (a.position != 1) return;
+  const VueFpr::Evenement evenement(a.vueFpr());
   if (a.verifier1italique()) {
     a.chinoisarabe.refuse();
     return;

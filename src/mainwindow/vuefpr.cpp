@@ -12,26 +12,103 @@ namespace {
 
 Fpr& fpr() { return Fpr::get(); }
 
+// The tape's lines of the calculation in progress.
+constexpr platform::Color kGrisBande = 0x7B7B7B;
+
+// The kept value, taken out before it is written: the write may raise a text change whose
+// handler reads the control afresh.
+template <class T>
+std::optional<T> prendre(std::optional<T>& garde) {
+  std::optional<T> valeur = std::move(garde);
+  garde.reset();
+  return valeur;
+}
+
 }  // namespace
 
-QString VueFpr::affichage() const { return fpr().StaticText1->text(); }
-void VueFpr::setAffichage(const QString& texte) { fpr().StaticText1->setText(texte); }
-void VueFpr::setTailleAffichage(int taille) { fpr().StaticText1->setTextSize(taille); }
-void VueFpr::setEcho(const QString& texte) { fpr().StaticText11->setText(texte); }
-bool VueFpr::echoItalique() const { return fpr().StaticText11->italic(); }
-void VueFpr::setEchoItalique(bool italique) {
-  if (fpr().StaticText11->italic() != italique) fpr().StaticText11->setItalic(italique);
+void VueFpr::appliquerSiLibre() {
+  if (profondeur_ == 0) appliquer();
 }
-QString VueFpr::operateur() const { return fpr().STopera->text(); }
-void VueFpr::setOperateur(const QString& texte) { fpr().STopera->setText(texte); }
-void VueFpr::setSymbole(const QString& texte) { fpr().StaticText13->setText(texte); }
-QString VueFpr::chinois() const { return fpr().EFca->text(); }
-void VueFpr::setChinois(const QString& texte, bool) { fpr().EFca->setText(texte); }
-QString VueFpr::arabe() const { return fpr().EFcr->text(); }
-void VueFpr::setArabe(const QString& texte, bool) { fpr().EFcr->setText(texte); }
-bool VueFpr::arabeItalique() const { return fpr().EFcr->italic(); }
+
+void VueFpr::appliquer() {
+  Fpr& f = fpr();
+  if (auto texte = prendre(affichage_)) f.StaticText1->setText(*texte);
+  if (auto taille = prendre(tailleAffichage_)) f.StaticText1->setTextSize(*taille);
+  if (auto italique = prendre(echoItalique_); italique && f.StaticText11->italic() != *italique) {
+    f.StaticText11->setItalic(*italique);
+  }
+  if (auto texte = prendre(echo_)) f.StaticText11->setText(*texte);
+  if (auto texte = prendre(operateur_)) f.STopera->setText(*texte);
+  if (auto texte = prendre(symbole_)) f.StaticText13->setText(*texte);
+  if (auto italique = prendre(arabeItalique_); italique && f.EFcr->italic() != *italique) {
+    f.EFcr->setItalic(*italique);
+  }
+  if (auto texte = prendre(arabe_)) f.EFcr->setText(*texte);
+  if (auto texte = prendre(chinois_)) f.EFca->setText(*texte);
+  if (auto bande = prendre(bande_)) {
+    platform::EditField& field = *fband::get().EditField1;
+    // Grey first, so that the text is coloured as it is written: one colour pass, and then
+    // the finished part in black.
+    if (field.textColor() != kGrisBande) field.setTextColor(kGrisBande);
+    field.setText(bande->texte);
+    field.setScrollPosition(100000);
+    if (bande->longueurDefinitive > 0) field.setRangeColor(0, bande->longueurDefinitive, 0x000000);
+  }
+  if (rafraichir_) {
+    rafraichir_ = false;
+    f.refresh(true);
+  }
+}
+
+QString VueFpr::affichage() const { return affichage_ ? *affichage_ : fpr().StaticText1->text(); }
+void VueFpr::setAffichage(const QString& texte) {
+  affichage_ = texte;
+  appliquerSiLibre();
+}
+void VueFpr::setTailleAffichage(int taille) {
+  tailleAffichage_ = taille;
+  appliquerSiLibre();
+}
+void VueFpr::setEcho(const QString& texte) {
+  echo_ = texte;
+  appliquerSiLibre();
+}
+bool VueFpr::echoItalique() const { return echoItalique_ ? *echoItalique_ : fpr().StaticText11->italic(); }
+void VueFpr::setEchoItalique(bool italique) {
+  echoItalique_ = italique;
+  appliquerSiLibre();
+}
+QString VueFpr::operateur() const { return operateur_ ? *operateur_ : fpr().STopera->text(); }
+void VueFpr::setOperateur(const QString& texte) {
+  operateur_ = texte;
+  appliquerSiLibre();
+}
+void VueFpr::setSymbole(const QString& texte) {
+  symbole_ = texte;
+  appliquerSiLibre();
+}
+QString VueFpr::chinois() const { return chinois_ ? *chinois_ : fpr().EFca->text(); }
+void VueFpr::setChinois(const QString& texte, bool immediat) {
+  chinois_ = texte;
+  if (immediat) {
+    fpr().EFca->setText(*prendre(chinois_));
+  } else {
+    appliquerSiLibre();
+  }
+}
+QString VueFpr::arabe() const { return arabe_ ? *arabe_ : fpr().EFcr->text(); }
+void VueFpr::setArabe(const QString& texte, bool immediat) {
+  arabe_ = texte;
+  if (immediat) {
+    fpr().EFcr->setText(*prendre(arabe_));
+  } else {
+    appliquerSiLibre();
+  }
+}
+bool VueFpr::arabeItalique() const { return arabeItalique_ ? *arabeItalique_ : fpr().EFcr->italic(); }
 void VueFpr::setArabeItalique(bool italique) {
-  if (fpr().EFcr->italic() != italique) fpr().EFcr->setItalic(italique);
+  arabeItalique_ = italique;
+  appliquerSiLibre();
 }
 
 void VueFpr::focus(Cible cible) {
@@ -51,9 +128,13 @@ void VueFpr::focus(Cible cible) {
   }
 }
 
-void VueFpr::rafraichir() { fpr().refresh(true); }
+void VueFpr::rafraichir() {
+  rafraichir_ = true;
+  appliquerSiLibre();
+}
 
 void VueFpr::message(Message message) {
+  appliquer();
   switch (message) {
     case Message::ecritureincorrecte:
       platform::MsgBox(langues::lxecritureincorrecte());
@@ -67,21 +148,26 @@ void VueFpr::message(Message message) {
   }
 }
 
-void VueFpr::montrerNote() { fouimais::get().setVisible(true); }
+void VueFpr::montrerNote() {
+  appliquer();
+  fouimais::get().setVisible(true);
+}
 
 bool VueFpr::bandeMontree() const { return !fpr().DisclosureTriangle2->value(); }
 
 void VueFpr::ecrireBande(const QString& texte, int longueurDefinitive) {
-  platform::EditField& field = *fband::get().EditField1;
-  field.setText(texte);
-  field.setScrollPosition(100000);
-  field.setTextColor(0x7B7B7B);
-  if (longueurDefinitive > 0) field.setRangeColor(0, longueurDefinitive, 0x000000);
+  bande_ = Bande{texte, longueurDefinitive};
+  appliquerSiLibre();
 }
 
 void VueFpr::remonterBande() {
+  appliquer();
   // Never builds a tape window that is not there.
   if (fband* band = platform::Application::current()->liveInstance<fband>()) band->EditField1->setScrollPosition(5);
 }
 
-void VueFpr::historiqueChange() { w1::get().ed1->setText(app().historique.textew1); }
+void VueFpr::historiqueChange() {
+  // The history window is never shown: it gets the text when it is.
+  w1& fenetre = w1::get();
+  if (fenetre.visible()) fenetre.ed1->setText(app().historique.textew1);
+}

@@ -1,11 +1,35 @@
 #pragma once
 // The rules' view of the windows: the main window's display, echo, operator and converter
 // fields, the tape window, the hidden history window and the mismatch note.
+//
+// Within one user event (a key, a click, a text change) what the rules write is kept here and
+// reads see it; the controls get it once, when the outermost event ends. Outside any event it
+// goes to the controls at once. A message box shows what was written before it.
+
+#include <optional>
 
 #include "calculator/rules/vue.h"
 
 class VueFpr : public Vue {
  public:
+  // Marks one user event for as long as it lives; events raised within it (a text change that
+  // a write raises) belong to it.
+  class Evenement {
+   public:
+    explicit Evenement(VueFpr& vue) : vue_(vue) { ++vue_.profondeur_; }
+    ~Evenement() {
+      if (--vue_.profondeur_ == 0) vue_.appliquer();
+    }
+    Evenement(const Evenement&) = delete;
+    Evenement& operator=(const Evenement&) = delete;
+
+   private:
+    VueFpr& vue_;
+  };
+
+  // Writes what is kept to the controls now: before a handler edits a field itself.
+  void appliquer();
+
   QString affichage() const override;
   void setAffichage(const QString& texte) override;
   void setTailleAffichage(int taille) override;
@@ -29,4 +53,18 @@ class VueFpr : public Vue {
   void ecrireBande(const QString& texte, int longueurDefinitive) override;
   void remonterBande() override;
   void historiqueChange() override;
+
+ private:
+  void appliquerSiLibre();
+
+  int profondeur_ = 0;
+  std::optional<QString> affichage_, echo_, operateur_, symbole_, chinois_, arabe_;
+  std::optional<int> tailleAffichage_;
+  std::optional<bool> echoItalique_, arabeItalique_;
+  bool rafraichir_ = false;
+  struct Bande {
+    QString texte;
+    int longueurDefinitive;
+  };
+  std::optional<Bande> bande_;
 };

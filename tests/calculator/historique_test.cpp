@@ -7,7 +7,8 @@ namespace {
 class HistoryTest : public CalculatorFixture {
  protected:
   Historique& h() { return a().historique; }
-  QString ed1() { return w1::get().ed1->text(); }
+  // What the hidden history window holds.
+  QString ed1() { return h().textew1; }
   static QString entree(const QString& texte, const char* valeur) {
     return texte + QStringLiteral("     ") + QString::fromLatin1(valeur) + sep();
   }
