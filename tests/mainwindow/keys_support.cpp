@@ -3,7 +3,6 @@
 #include <QTest>
 #include <map>
 
-#include "calculator/w1.h"
 
 namespace {
 
@@ -42,7 +41,8 @@ QString KeysFixture::historySteps() {
   return steps;
 }
 
-QString KeysFixture::historyText() { return withBars(w1::get().ed1->text()); }
+// What the hidden history window holds.
+QString KeysFixture::historyText() { return withBars(a().historique.textew1); }
 
 KeysFixture::Shown KeysFixture::shown() {
   return {displayText(), echoText(), chineseField(), arabicField(), services().messages, tape(), historyText()};
