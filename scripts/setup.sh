@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qt6-translations-l10n libgl-dev libgtest-dev fonts-wqy-zenhei xvfb xauth clang-14 libclang-rt-14-dev)
+  qt6-translations-l10n libgl-dev libgtest-dev fonts-wqy-zenhei xvfb xauth clang-14 libclang-rt-14-dev xdg-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -23,5 +23,20 @@
         <source>langues.lfalouverture</source>
         <translation>When opening Calcimandarix:</translation>
     </message>
+    <message>
+        <source>langues.lfcaracteresalouverture</source>
+        <translation>Characters when opening Calcimandarix</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>platform.lxouvertureimpossible</source>
+        <translation>Nothing on this system can open “%1”.</translation>
+    </message>
+    <message>
+        <source>platform.lxpasdereglageslangue</source>
+        <translation>No language settings tool was found on this system.</translation>
+    </message>
 </context>
 </TS>

@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>langues.lbOuvrirlangues</source>
-        <translation>Ouvrir « Préférences Système/International/Langues »</translation>
+        <translation>Ouvrir les réglages de langue du système</translation>
     </message>
     <message>
         <source>langues.lbOK</source>
@@ -198,6 +198,17 @@
     <message>
         <source>langues.lxlefichieraideestintrouvable</source>
         <translation>L'aide de Calcimandarix est introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>platform.lxouvertureimpossible</source>
+        <translation>Rien sur ce système ne peut ouvrir « %1 ».</translation>
+    </message>
+    <message>
+        <source>platform.lxpasdereglageslangue</source>
+        <translation>Aucun outil de réglage de la langue n’a été trouvé sur ce système.</translation>
     </message>
 </context>
 </TS>

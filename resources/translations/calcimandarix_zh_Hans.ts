@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>langues.lbOuvrirlangues</source>
-        <translation>打开“系统偏好设置/国际/语言”</translation>
+        <translation>打开系统的语言设置</translation>
     </message>
     <message>
         <source>langues.lbOK</source>
@@ -198,6 +198,17 @@
     <message>
         <source>langues.lxlefichieraideestintrouvable</source>
         <translation>找不到 Calcimandarix 帮助。</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>platform.lxouvertureimpossible</source>
+        <translation>本系统上没有能打开“%1”的程序。</translation>
+    </message>
+    <message>
+        <source>platform.lxpasdereglageslangue</source>
+        <translation>本系统上找不到语言设置工具。</translation>
     </message>
 </context>
 </TS>

@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>langues.lbOuvrirlangues</source>
-        <translation>打開「系統偏好設定/國際/語言」</translation>
+        <translation>打開系統的語言設定</translation>
     </message>
     <message>
         <source>langues.lbOK</source>
@@ -198,6 +198,17 @@
     <message>
         <source>langues.lxlefichieraideestintrouvable</source>
         <translation>找不到 Calcimandarix 說明。</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>platform.lxouvertureimpossible</source>
+        <translation>本系統上沒有能打開「%1」的程式。</translation>
+    </message>
+    <message>
+        <source>platform.lxpasdereglageslangue</source>
+        <translation>本系統上找不到語言設定工具。</translation>
     </message>
 </context>
 </TS>

@@ -21,12 +21,7 @@ bool App::langueEst(const char* name) {
 
 void App::startup() {
   // The translation tables lie in the bundle's resources.
-  loadTranslations(platform::FolderItem::executableFile()
-                       .parent()
-                       .parent()
-                       .child(QStringLiteral("Resources"))
-                       .child(QStringLiteral("translations"))
-                       .path());
+  loadTranslations(platform::FolderItem::bundleResources().child(QStringLiteral("translations")).path());
   setMenuBar(std::make_unique<Menu>());
   addMenuHandlers();
   instance<Fpr>();

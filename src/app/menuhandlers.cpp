@@ -15,14 +15,10 @@
 
 namespace {
 
-// A document of the bundle named "Calcimandarix.app" beside the application (not necessarily the
-// running bundle): Contents/Resources/Textes/<fileName>.
+// A document of the bundle that the running program belongs to, whatever its name:
+// Contents/Resources/Textes/<fileName>.
 platform::FolderItem helpDocument(const QString& fileName) {
-  return platform::FolderItem::getFolderItem(QStringLiteral("Calcimandarix.app"))
-      .child(QStringLiteral("Contents"))
-      .child(QStringLiteral("Resources"))
-      .child(QStringLiteral("Textes"))
-      .child(fileName);
+  return platform::FolderItem::bundleResources().child(QStringLiteral("Textes")).child(fileName);
 }
 
 // Opens the document in its default application, or shows the message when it is missing.
@@ -140,7 +136,10 @@ bool App::aideaideacalcimandarix_Action() {
   if (langueEst("francais")) document = helpDocument(QStringLiteral("Aide à Calcimandarix.html"));
   if (langueEst("chinois simp.")) document = helpDocument(QStringLiteral("Calcimandarix 帮助.html"));
   if (langueEst("chinois trad.")) document = helpDocument(QStringLiteral("Calcimandarix 幫助.html"));
-  if (langueEst("anglais")) document = helpDocument(QStringLiteral("Calcimandarix help.html"));
+  const platform::FolderItem english = helpDocument(QStringLiteral("Calcimandarix help.html"));
+  if (langueEst("anglais")) document = english;
+  // A language without a help document of its own reads the English one.
+  if (!document.exists()) document = english;
   openDocument(document, langues::lxlefichieraideestintrouvable());
   return false;
 }

@@ -2,20 +2,10 @@
 
 #include "platform/application.h"
 #include "platform/files.h"
-#include "platform/services.h"
-
-namespace {
-
-// The executable lies in Contents/MacOS; the pictures in Contents/Resources beside it.
-platform::FolderItem resourcesFolder() {
-  return platform::FolderItem::executableFile().parent().parent().child(QStringLiteral("Resources"));
-}
-
-}  // namespace
 
 platform::Picture Pictures::load(platform::Picture& cache, const QString& fileName) {
   if (cache.isNull()) {
-    const platform::FolderItem folder = resourcesFolder();
+    const platform::FolderItem folder = platform::FolderItem::bundleResources();
     if (folder.exists()) cache = folder.child(fileName).openAsPicture();
   }
   return cache;
@@ -30,4 +20,4 @@ platform::Picture Pictures::ImageSIMP() { return load(ImageSIMP_, QStringLiteral
 platform::Picture Pictures::ImageBon() { return load(ImageBon_, QStringLiteral("ImageBon.png")); }
 platform::Picture Pictures::ImageMauvais() { return load(ImageMauvais_, QStringLiteral("ImageMauvais.png")); }
 
-void Ouvririnternational() { platform::Application::current()->services().openLanguageSettings(); }
+void Ouvririnternational() { platform::OpenLanguageSettings(); }

@@ -160,6 +160,11 @@ QString Application::localizedString(const QString& key, const QString& defaultT
   return text.isEmpty() ? defaultText : text;
 }
 
+QString Application::platformText(const QString& key, const QString& defaultText) const {
+  const QString text = translations_ ? translations_->lookup(key, "platform") : QString();
+  return text.isEmpty() ? defaultText : text;
+}
+
 void Application::loadTranslations(const QString& translationsFolder) {
   translations_ = std::make_unique<Translations>(translationsFolder, services_->uiLanguages());
 }
@@ -210,7 +215,26 @@ void Application::deleteClosedWindows() {
 
 void MsgBox(const QString& text) { Application::current()->services().messageBox(text); }
 
-void ShowURL(const QString& url) { Application::current()->services().openUrl(url); }
+void ReportCannotOpen(const QString& what) {
+  if (Application* app = Application::current()) {
+    MsgBox(app->platformText(QStringLiteral("platform.lxouvertureimpossible"),
+                             QStringLiteral("Nothing on this system can open \u201c%1\u201d."))
+               .arg(what));
+  }
+}
+
+void ShowURL(const QString& url) {
+  Application::current()->services().openUrl(url, [url] { ReportCannotOpen(url); });
+}
+
+void OpenLanguageSettings() {
+  Application::current()->services().openLanguageSettings([] {
+    if (Application* app = Application::current()) {
+      MsgBox(app->platformText(QStringLiteral("platform.lxpasdereglageslangue"),
+                               QStringLiteral("No language settings tool was found on this system.")));
+    }
+  });
+}
 
 QString GetLocalizedString(const QString& key, const QString& defaultText) {
   return Application::current()->localizedString(key, defaultText);

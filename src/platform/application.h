@@ -84,6 +84,8 @@ class Application {
 
   // The text for a key in the UI language, or the default.
   QString localizedString(const QString& key, const QString& defaultText) const;
+  // One of the layer's own messages in the UI language, or its English default.
+  QString platformText(const QString& key, const QString& defaultText) const;
   // Loads the translation tables of the first preferred UI language that has one.
   void loadTranslations(const QString& translationsFolder);
   // The language whose table is loaded ("" when none is).
@@ -125,8 +127,12 @@ class Application {
 
 // MsgBox: a modal message box with the text, through the services seam.
 void MsgBox(const QString& text);
-// ShowURL: hands the URL to the system.
+// ShowURL: hands the URL to the system; a URL that nothing on the desktop opens is reported.
 void ShowURL(const QString& url);
+// Opens the desktop's language settings; a desktop without a tool for them is reported.
+void OpenLanguageSettings();
+// The message box that reports what the desktop could not open (a document's name, a URL).
+void ReportCannotOpen(const QString& what);
 // The localized-text lookup: the text of the key in the UI language, or the default.
 QString GetLocalizedString(const QString& key, const QString& defaultText);
 // Takes the keyboard focus from whatever control holds it, in every window.

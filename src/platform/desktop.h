@@ -1,12 +1,19 @@
 #pragma once
 // What differs between desktops; one source file per system, chosen by the build.
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
+#include <functional>
 
 namespace platform {
 
-void openDesktopLanguageSettings();
+// Opens a document or a URL with the desktop's default application; `failed` runs when the
+// desktop has nothing to open it with. The opener lives as a child of `owner` while it runs.
+void openWithDesktop(const QUrl& target, QObject& owner, std::function<void()> failed);
+// Opens the desktop's language settings; `failed` runs when no tool for them can be started.
+void openDesktopLanguageSettings(QObject& owner, std::function<void()> failed);
 QString desktopPreferencesFolder();
 QStringList desktopUiLanguages();
 

@@ -1,3 +1,4 @@
+#include <QDesktopServices>
 #include <QDir>
 #include <QLocale>
 #include <QProcess>
@@ -6,9 +7,16 @@
 
 namespace platform {
 
-void openDesktopLanguageSettings() {
-  QProcess::startDetached(QStringLiteral("open"),
-                          {QStringLiteral("x-apple.systempreferences:com.apple.Localization-Settings")});
+void openWithDesktop(const QUrl& target, QObject& owner, std::function<void()> failed) {
+  (void)owner;
+  if (!QDesktopServices::openUrl(target) && failed) failed();
+}
+
+void openDesktopLanguageSettings(QObject& owner, std::function<void()> failed) {
+  (void)owner;
+  const bool started = QProcess::startDetached(
+      QStringLiteral("open"), {QStringLiteral("x-apple.systempreferences:com.apple.Localization-Settings")});
+  if (!started && failed) failed();
 }
 
 QString desktopPreferencesFolder() { return QDir::homePath() + QStringLiteral("/Library/Preferences"); }

@@ -1,4 +1,3 @@
-#include <QLocale>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -7,33 +6,61 @@
 
 namespace platform {
 
-void openDesktopLanguageSettings() {
-  // The first language or region settings tool of the common desktops that is installed.
-  const QList<QStringList> candidates = {
-      {QStringLiteral("gnome-control-center"), QStringLiteral("region")},
-      {QStringLiteral("systemsettings"), QStringLiteral("kcm_regionandlang")},
-      {QStringLiteral("systemsettings5"), QStringLiteral("kcm_translations")},
-      {QStringLiteral("cinnamon-settings"), QStringLiteral("region")},
-      {QStringLiteral("mate-language-selector")},
-      {QStringLiteral("xfce4-settings-manager")},
-  };
-  for (const QStringList& candidate : candidates) {
-    const QString program = QStandardPaths::findExecutable(candidate.first());
-    if (program.isEmpty()) continue;
-    QProcess::startDetached(program, candidate.mid(1));
+namespace {
+
+// Runs a desktop tool and watches it: a tool that cannot start, or that ends saying it failed
+// (xdg-open's codes for a missing handler, a tool's own error), runs `failed`. A tool that is
+// still running (a viewer that xdg-open waits for) has done its work.
+void runTool(const QString& program, const QStringList& arguments, QObject& owner, std::function<void()> failed) {
+  const QString path = QStandardPaths::findExecutable(program);
+  if (path.isEmpty()) {
+    if (failed) failed();
     return;
   }
+  auto* process = new QProcess(&owner);
+  process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process->setStandardOutputFile(QProcess::nullDevice());
+  QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
+    if ((status != QProcess::NormalExit || code != 0) && failed) failed();
+    process->deleteLater();
+  });
+  QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    if (failed) failed();
+    process->deleteLater();
+  });
+  process->start(path, arguments);
+}
+
+}  // namespace
+
+void openWithDesktop(const QUrl& target, QObject& owner, std::function<void()> failed) {
+  const QString argument = target.isLocalFile() ? target.toLocalFile() : target.toString();
+  runTool(QStringLiteral("xdg-open"), {argument}, owner, std::move(failed));
+}
+
+void openDesktopLanguageSettings(QObject& owner, std::function<void()> failed) {
+  // The language page of the settings of the desktops that Debian ships with one.
+  const QList<QStringList> candidates = {
+      {QStringLiteral("gnome-control-center"), QStringLiteral("region")},
+      {QStringLiteral("budgie-control-center"), QStringLiteral("region")},
+      {QStringLiteral("systemsettings"), QStringLiteral("kcm_regionandlang")},
+      {QStringLiteral("systemsettings5"), QStringLiteral("kcm_regionandlang")},
+      {QStringLiteral("lxqt-config-locale")},
+  };
+  for (const QStringList& candidate : candidates) {
+    if (QStandardPaths::findExecutable(candidate.first()).isEmpty()) continue;
+    runTool(candidate.first(), candidate.mid(1), owner, std::move(failed));
+    return;
+  }
+  if (failed) failed();
 }
 
 QString desktopPreferencesFolder() { return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation); }
 
 QStringList desktopUiLanguages() {
   auto env = [](const char* name) { return QString::fromLocal8Bit(qgetenv(name)); };
-  const QString lcAll = env("LC_ALL"), lcMessages = env("LC_MESSAGES"), lang = env("LANG");
-  // A locale set to C or POSIX names no language, and LANGUAGE is ignored with it; only an
-  // environment that sets no locale at all leaves the choice to Qt.
-  if (lcAll.isEmpty() && lcMessages.isEmpty() && lang.isEmpty()) return QLocale::system().uiLanguages();
-  return uiLanguagesFromEnvironment(env("LANGUAGE"), lcAll, lcMessages, lang);
+  return uiLanguagesFromEnvironment(env("LANGUAGE"), env("LC_ALL"), env("LC_MESSAGES"), env("LANG"));
 }
 
 }  // namespace platform

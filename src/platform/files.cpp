@@ -118,7 +118,13 @@ Picture FolderItem::openAsPicture() const {
 bool FolderItem::launch(bool activate) const {
   (void)activate;
   if (!exists()) return false;
-  return Application::current()->services().openDocument(path_);
+  const QString shownName = name();
+  Application::current()->services().openDocument(path_, [shownName] { ReportCannotOpen(shownName); });
+  return true;
+}
+
+FolderItem FolderItem::bundleResources() {
+  return executableFile().parent().parent().child(QStringLiteral("Resources"));
 }
 
 FolderItem FolderItem::preferencesFolder() {

@@ -52,7 +52,8 @@ class FolderItem {
   // Reading only (write false), or reading and writing in place.
   BinaryStream openAsBinaryFile(bool write) const;
   Picture openAsPicture() const;
-  // Opens the document in its default application (through the services seam).
+  // Opens the document in its default application (through the services seam); one that
+  // nothing opens is reported in a message box.
   bool launch(bool activate) const;
 
   // The user's preferences folder.
@@ -61,6 +62,9 @@ class FolderItem {
   static FolderItem getFolderItem(const QString& name);
   // The running executable.
   static FolderItem executableFile();
+  // The resources folder of the bundle that the running executable belongs to: the executable
+  // lies in Contents/MacOS, the resources in Contents/Resources beside it.
+  static FolderItem bundleResources();
 
  private:
   QString path_;

@@ -3,7 +3,6 @@
 #include "platform/desktop.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -19,11 +18,13 @@ void QtServices::messageBox(const QString& text) {
   box.exec();
 }
 
-void QtServices::openUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void QtServices::openUrl(const QString& url, Failed failed) { openWithDesktop(QUrl(url), openers_, std::move(failed)); }
 
-bool QtServices::openDocument(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+void QtServices::openDocument(const QString& path, Failed failed) {
+  openWithDesktop(QUrl::fromLocalFile(path), openers_, std::move(failed));
+}
 
-void QtServices::openLanguageSettings() { openDesktopLanguageSettings(); }
+void QtServices::openLanguageSettings(Failed failed) { openDesktopLanguageSettings(openers_, std::move(failed)); }
 
 QStringList QtServices::uiLanguages() { return desktopUiLanguages(); }
 

@@ -3,8 +3,10 @@
 // language settings, the preferred UI languages and the preferences folder. The running
 // application uses QtServices; tests put a recorder in its place.
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace platform {
 
@@ -15,12 +17,15 @@ class Services {
   virtual ~Services() = default;
   // A modal message box with one button; returns once it is dismissed.
   virtual void messageBox(const QString& text) = 0;
+  // What the desktop is asked to open calls `failed` when nothing opens it: at once, or later
+  // from the event loop once the desktop has said so.
+  using Failed = std::function<void()>;
   // Hands a URL (web or mailto:) to the system.
-  virtual void openUrl(const QString& url) = 0;
-  // Opens a document in its default application; false when nothing could open it.
-  virtual bool openDocument(const QString& path) = 0;
-  // Opens the desktop's language settings, when the desktop has a tool for them.
-  virtual void openLanguageSettings() = 0;
+  virtual void openUrl(const QString& url, Failed failed) = 0;
+  // Opens a document in its default application.
+  virtual void openDocument(const QString& path, Failed failed) = 0;
+  // Opens the desktop's language settings, with the first tool for them that is installed.
+  virtual void openLanguageSettings(Failed failed) = 0;
   // The user's preferred UI languages, most preferred first (BCP 47 names such as "zh-TW").
   virtual QStringList uiLanguages() = 0;
   // The folder that holds the user's preferences files.
@@ -35,12 +40,16 @@ class Services {
 class QtServices : public Services {
  public:
   void messageBox(const QString& text) override;
-  void openUrl(const QString& url) override;
-  bool openDocument(const QString& path) override;
-  void openLanguageSettings() override;
+  void openUrl(const QString& url, Failed failed) override;
+  void openDocument(const QString& path, Failed failed) override;
+  void openLanguageSettings(Failed failed) override;
   QStringList uiLanguages() override;
   QString preferencesFolder() override;
   QString executablePath() override;
+
+ private:
+  // Owns the desktop's openers while they run.
+  QObject openers_;
 };
 
 }  // namespace platform

@@ -1,13 +1,34 @@
 #include "platform/translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 
 namespace platform {
 
+namespace {
+
+const QString tablePrefix = QStringLiteral("calcimandarix_");
+
+// The languages of the tables that the folder holds, in the order of their names.
+QStringList tableLanguages(const QString& folder) {
+  if (folder.isEmpty()) return {};
+  QStringList languages;
+  const QStringList files = QDir(folder).entryList({tablePrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+  for (const QString& file : files) languages << file.mid(tablePrefix.size()).chopped(3);
+  return languages;
+}
+
+}  // namespace
+
 Translations::Translations(const QString& folder, const QStringList& preferredLanguages) {
-  for (const QString& name : preferredLanguages) {
+  // The first preferred language with a table of ours; else, as a bundle falls back to its
+  // development language, the English table; else any table there is. Only a folder without
+  // any table leaves the compiled defaults.
+  QStringList candidates = preferredLanguages;
+  candidates << QStringLiteral("en") << tableLanguages(folder);
+  for (const QString& name : candidates) {
     const QLocale locale(name);
     if (locale.language() == QLocale::C) continue;
     auto table = std::make_unique<QTranslator>();
@@ -29,9 +50,9 @@ Translations::~Translations() {
   if (qtTable_) QCoreApplication::removeTranslator(qtTable_.get());
 }
 
-QString Translations::lookup(const QString& key) const {
+QString Translations::lookup(const QString& key, const char* context) const {
   if (!table_) return {};
-  return table_->translate("langues", key.toUtf8().constData());
+  return table_->translate(context, key.toUtf8().constData());
 }
 
 }  // namespace platform

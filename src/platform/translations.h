@@ -16,8 +16,9 @@ class Translations {
   Translations(const Translations&) = delete;
   Translations& operator=(const Translations&) = delete;
 
-  // The translation of the key, or "" when the table has none.
-  QString lookup(const QString& key) const;
+  // The translation of the key, or "" when the table has none: the application's texts, or
+  // another context of the same table (the layer's own messages are under "platform").
+  QString lookup(const QString& key, const char* context = "langues") const;
   // The language of the loaded table, "" when none was found.
   QString language() const { return language_; }
 

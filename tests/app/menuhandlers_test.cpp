@@ -1,6 +1,7 @@
 // The application's menu commands: the character table items and their check marks, help on
 // keys, the current screen, the Window items, about, preferences and the help documents.
 
+#include <QDir>
 #include <QFileInfo>
 #include <optional>
 #include <vector>
@@ -298,35 +299,39 @@ TEST_F(MenuHandlersTest, EveryHandlerReturnsFalse) {
 
 // ---- Help documents ----
 
+// The Textes folder of the bundle that the application runs from.
+QString runningTextes(const RecordingServices& services) {
+  return QFileInfo(services.executable).dir().filePath(QStringLiteral("../Resources/Textes"));
+}
+
 struct DocumentCase {
-  const char* bcp47;
+  const char* bcp47;  // "": the bundle holds no translation table
   const char* rules;
-  const char* help;  // nullptr: none for this language
+  const char* help;
 };
 
 class HelpDocumentsTest : public AppFixture, public ::testing::WithParamInterface<DocumentCase> {};
 
 TEST_P(HelpDocumentsTest, EachLanguageOpensItsDocumentsFromTheBundle) {
   setLanguage(QString::fromLatin1(GetParam().bcp47));
+  if (!*GetParam().bcp47) withoutTables();
   start();
   application().aideregles_Action();  // the item itself is hidden in the Chinese interfaces
-  const QString rules = builtResources() + QStringLiteral("/Textes/") + QString::fromUtf8(GetParam().rules);
-  EXPECT_EQ(services().documents, QStringList{rules});
+  const QString rules =
+      QDir::cleanPath(runningTextes(services()) + QLatin1Char('/') + QString::fromUtf8(GetParam().rules));
+  ASSERT_EQ(services().documents.size(), 1);
+  EXPECT_EQ(QDir::cleanPath(services().documents.first()), rules);
   EXPECT_TRUE(QFileInfo::exists(rules)) << rules.toStdString();
   EXPECT_TRUE(services().messages.isEmpty());
 
   services().documents.clear();
   chooseMenu(QStringLiteral("aideaideacalcimandarix"));
-  if (GetParam().help) {
-    const QString help = builtResources() + QStringLiteral("/Textes/") + QString::fromUtf8(GetParam().help);
-    EXPECT_EQ(services().documents, QStringList{help});
-    EXPECT_TRUE(QFileInfo::exists(help)) << help.toStdString();
-    EXPECT_TRUE(services().messages.isEmpty());
-  } else {
-    // The documents are there, but no help document belongs to this language.
-    EXPECT_TRUE(services().documents.isEmpty());
-    EXPECT_EQ(services().messages, QStringList{QStringLiteral("Calcimandarix Help not found.")});
-  }
+  const QString help =
+      QDir::cleanPath(runningTextes(services()) + QLatin1Char('/') + QString::fromUtf8(GetParam().help));
+  ASSERT_EQ(services().documents.size(), 1);
+  EXPECT_EQ(QDir::cleanPath(services().documents.first()), help);
+  EXPECT_TRUE(QFileInfo::exists(help)) << help.toStdString();
+  EXPECT_TRUE(services().messages.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, HelpDocumentsTest,
@@ -334,12 +339,24 @@ INSTANTIATE_TEST_SUITE_P(Languages, HelpDocumentsTest,
                                            DocumentCase{"en", "Rules of writing.html", "Calcimandarix help.html"},
                                            DocumentCase{"zh-CN", "Rules of writing.html", "Calcimandarix 帮助.html"},
                                            DocumentCase{"zh-TW", "Rules of writing.html", "Calcimandarix 幫助.html"},
-                                           DocumentCase{"de", "Rules of writing.html", nullptr},
-                                           DocumentCase{"", "Rules of writing.html", nullptr}),
+                                           // Without a help document of its own, the English one.
+                                           DocumentCase{"de", "Rules of writing.html", "Calcimandarix help.html"},
+                                           DocumentCase{"", "Rules of writing.html", "Calcimandarix help.html"}),
                          [](const auto& info) { return languageTestName(info.param.bcp47); });
 
+TEST_F(MenuHandlersTest, ALanguageWhoseHelpIsMissingOpensTheEnglishHelp) {
+  TemporaryBundle bundle;
+  bundle.copyResources(QStringLiteral("Textes/Aide à Calcimandarix.html"));
+  setExecutable(bundle.executable());
+  setLanguage(QStringLiteral("fr"));
+  start();
+  chooseMenu(QStringLiteral("aideaideacalcimandarix"));
+  EXPECT_EQ(services().documents, QStringList{bundle.resource(QStringLiteral("Textes/Calcimandarix help.html"))});
+  EXPECT_TRUE(services().messages.isEmpty());
+}
+
 struct MissingCase {
-  const char* bcp47;
+  const char* bcp47;  // "": the bundle holds no translation table
   const char* rulesMessage;
   const char* helpMessage;
 };
@@ -348,6 +365,7 @@ class MissingDocumentsTest : public AppFixture, public ::testing::WithParamInter
 
 TEST_P(MissingDocumentsTest, AMissingDocumentIsReportedInTheInterfaceLanguage) {
   setLanguage(QString::fromLatin1(GetParam().bcp47));
+  if (!*GetParam().bcp47) withoutTables();
   start();
   TemporaryBundle bundle;  // with an empty Resources folder
   services().executable = bundle.executable();
@@ -366,25 +384,47 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Calcimandarix Help not found."},
                       MissingCase{"zh-CN", "找不到书写规则文档。", "找不到 Calcimandarix 帮助。"},
                       MissingCase{"zh-TW", "找不到書寫規則文件。", "找不到 Calcimandarix 說明。"},
+                      MissingCase{"de", "The \u201cRules of writing\u201d document cannot be found.",
+                                  "Calcimandarix Help not found."},
                       MissingCase{"", "langue", "Calcimandarix Help not found."}),
     [](const auto& info) { return languageTestName(info.param.bcp47); });
 
-TEST_F(MenuHandlersTest, DocumentsAreFoundInTheBundleNamedCalcimandarixBesideTheApplication) {
+TEST_F(MenuHandlersTest, DocumentsAreFoundInTheRunningBundleWhateverItsName) {
+  TemporaryBundle renamed(QStringLiteral("Calcimandarix 2.app"));
+  renamed.copyResources();
+  setExecutable(renamed.executable());
   start();
-  // The running bundle carries another name; the documents come from "Calcimandarix.app" beside it.
-  TemporaryBundle folder(QStringLiteral("Renamed.app"));
-  services().executable = folder.executable();
+  // A bundle named "Calcimandarix.app" beside it is not the one running.
+  renamed.addDocument(QStringLiteral("Calcimandarix help.html"));
   chooseMenu(QStringLiteral("aideregles"));
-  EXPECT_EQ(services().messages, QStringList{langues::lxlefichierregleestintrouvable()})
-      << "no Calcimandarix.app beside it yet";
-  const QString rules = folder.addDocument(QStringLiteral("Rules of writing.html"));
-  services().messages.clear();
-  chooseMenu(QStringLiteral("aideregles"));
-  EXPECT_EQ(services().documents, QStringList{rules});
-  EXPECT_TRUE(services().messages.isEmpty());
-  // Only the help document is missing there.
   chooseMenu(QStringLiteral("aideaideacalcimandarix"));
-  EXPECT_EQ(services().messages, QStringList{QStringLiteral("Calcimandarix Help not found.")});
+  EXPECT_EQ(services().documents, (QStringList{renamed.resource(QStringLiteral("Textes/Rules of writing.html")),
+                                               renamed.resource(QStringLiteral("Textes/Calcimandarix help.html"))}));
+  EXPECT_TRUE(services().messages.isEmpty());
+}
+
+// On a desktop where nothing opens documents or links, each attempt is reported in the
+// interface language; nothing is dropped silently.
+TEST_F(MenuHandlersTest, ADocumentTheDesktopCannotOpenIsReported) {
+  const struct {
+    const char* bcp47;
+    const char* expected;
+  } cases[] = {
+      {"en", "Nothing on this system can open “Calcimandarix help.html”."},
+      {"fr", "Rien sur ce système ne peut ouvrir « Aide à Calcimandarix.html »."},
+      {"zh-CN", "本系统上没有能打开“Calcimandarix 帮助.html”的程序。"},
+      {"zh-TW", "本系統上沒有能打開「Calcimandarix 幫助.html」的程式。"},
+  };
+  bool started = false;
+  for (const auto& c : cases) {
+    setLanguage(QString::fromLatin1(c.bcp47));
+    started ? restart() : start();
+    started = true;
+    services().desktopOpensNothing = true;
+    chooseMenu(QStringLiteral("aideaideacalcimandarix"));
+    EXPECT_EQ(services().documents.size(), 1) << c.bcp47;
+    EXPECT_EQ(services().messages, QStringList{QString::fromUtf8(c.expected)}) << c.bcp47;
+  }
 }
 
 }  // namespace

@@ -142,6 +142,7 @@ class StartupOrderTest : public AppFixture, public ::testing::WithParamInterface
 TEST_P(StartupOrderTest, ReadsThePreferencesAndDressesTheWelcomeWindowBeforeApplyingTheTable) {
   const LanguageCase& c = GetParam();
   setLanguage(QString::fromLatin1(c.language));
+  if (!*c.language) withoutTables();
   Halfway halfway;
   onNextModal([&halfway](platform::Window& window) {
     App& a = app();
@@ -202,6 +203,9 @@ INSTANTIATE_TEST_SUITE_P(EachLanguage, StartupOrderTest,
                                            LanguageCase{"fr", &Pictures::ImageFR, false, true, false},
                                            LanguageCase{"zh-CN", &Pictures::ImageSIMP, true, false, false},
                                            LanguageCase{"zh-TW", &Pictures::ImageTRAD, true, false, true},
+                                           // A language without a table of ours starts in English.
+                                           LanguageCase{"de", &Pictures::ImageEN, false, true, false},
+                                           // No table at all: no language matches.
                                            LanguageCase{"", nullptr, false, false, false}),
                          [](const auto& info) { return languageTestName(info.param.language); });
 

@@ -145,6 +145,19 @@ TEST_P(AboutBoxLinksTest, HoverTurnsTheLabelBlueAndUnderlinedAndLeavingTurnsItBa
   EXPECT_TRUE(services().urls.isEmpty()) << "hovering opens nothing";
 }
 
+TEST_P(AboutBoxLinksTest, ALinkTheDesktopCannotOpenIsReported) {
+  setLanguage(QStringLiteral("fr"));
+  start();
+  services().desktopOpensNothing = true;
+  platform::StaticText* label = open().*GetParam().label;
+  QTest::mouseClick(label->widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  processEvents();
+  EXPECT_EQ(services().urls, QStringList{QString::fromLatin1(GetParam().url)});
+  EXPECT_EQ(services().messages,
+            QStringList{
+                QStringLiteral("Rien sur ce système ne peut ouvrir « %1 ».").arg(QString::fromLatin1(GetParam().url))});
+}
+
 TEST_P(AboutBoxLinksTest, AClickHandsTheAddressToTheSystemAndTheLabelStaysBlueUntilThePointerLeaves) {
   start();
   fapropos& box = open();

@@ -53,6 +53,7 @@ class WelcomeAtFirstStart : public WelcomeTest, public ::testing::WithParamInter
 TEST_P(WelcomeAtFirstStart, ShowsTheDressedWindowFirstThenTheDefaultTable) {
   const LanguageCase& c = GetParam();
   setLanguage(QString::fromLatin1(c.language));
+  if (!*c.language) withoutTables();
   bool shown = false;
   onNextModal([&](platform::Window& w) {
     shown = true;
@@ -97,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(Languages, WelcomeAtFirstStart,
                                            LanguageCase{"fr", &Pictures::ImageFR, true, false, "万", true},
                                            LanguageCase{"zh-CN", &Pictures::ImageSIMP, false, true, "万", true},
                                            LanguageCase{"zh-TW", &Pictures::ImageTRAD, false, true, "萬", false},
-                                           // No interface language of the four: no picture and no captions.
+                                           // A German system: the English page, captions and texts.
+                                           LanguageCase{"de", &Pictures::ImageEN, true, false, "万", true},
+                                           // No table at all: no picture and no captions.
                                            LanguageCase{"", nullptr, false, false, "万", true}),
                          [](const auto& info) { return languageTestName(info.param.language); });
 
@@ -201,6 +204,17 @@ TEST_F(WelcomeTest, EveryPressOfTheLanguageButtonOpensTheSettingsAgain) {
   });
   startWithoutPrefs();
   EXPECT_EQ(services().languageSettingsOpened, 2);
+}
+
+TEST_F(WelcomeTest, ADesktopWithoutALanguageSettingsToolIsReported) {
+  onNextModal([&](platform::Window& w) {
+    services().desktopOpensNothing = true;
+    pressInWelcome("PushButton1");
+    EXPECT_EQ(services().messages, QStringList{QStringLiteral("No language settings tool was found on this system.")});
+    EXPECT_FALSE(w.isClosed());
+    w.close();
+  });
+  startWithoutPrefs();
 }
 
 TEST_F(WelcomeTest, ClicksGoThroughThePictureToTheButtonsAndTheBox) {

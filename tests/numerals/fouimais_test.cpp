@@ -56,12 +56,16 @@ TEST_F(MismatchNoteTest, NamesTheTableInForceInTheUiLanguage) {
       {"zh-CN", CharacterTable::SimplifiedUsual, "壹", "可以换算，但有些字符不是简体中文小写数字的。"},
       {"zh-TW", CharacterTable::TraditionalUsual, "壹", "可以換算，但有些字元不是繁體中文小寫數字的。"},
       {"zh-TW", CharacterTable::SimplifiedFinancial, "一", "可以換算，但有些字元不是簡體中文大寫數字的。"},
-      // No known language: the three texts run together.
+      // A language without a table of ours reads the English one.
+      {"de", CharacterTable::SimplifiedUsual, "壹",
+       "Yes, but some characters do not match \"Simplified chinese Usual characters\"."},
+      // No table at all: the three texts run together.
       {"", CharacterTable::TraditionalFinancial, "一",
        "Yes, but some characters do not matchTraditional chineseFinancial characters"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.language) + " " + tableName(c.table));
+    if (!*c.language) withoutTables();
     startWith(c.table, QString::fromLatin1(c.language));
     convert(QString::fromUtf8(c.text));
     ASSERT_TRUE(noteShown());

@@ -181,9 +181,14 @@ TEST_F(FilesTest, TheBuiltBundleHoldsItsHelpDocumentsWhereTheApplicationLooks) {
   services().executable = QStringLiteral(CALCIMANDARIX_BUNDLE_EXECUTABLE);
   const FolderItem bundle = FolderItem::getFolderItem(QStringLiteral("Calcimandarix.app"));
   EXPECT_TRUE(bundle.isFolder()) << bundle.path().toStdString();
-  EXPECT_TRUE(bundle.child(QStringLiteral("Contents")).child(QStringLiteral("Resources")).isFolder());
-  EXPECT_EQ(FolderItem::executableFile().parent().parent().child(QStringLiteral("Resources")).path(),
+  EXPECT_EQ(FolderItem::bundleResources().path(),
             bundle.child(QStringLiteral("Contents")).child(QStringLiteral("Resources")).path());
+  EXPECT_TRUE(FolderItem::bundleResources().child(QStringLiteral("Textes")).isFolder());
+}
+
+TEST_F(FilesTest, TheResourcesAreThoseOfTheBundleTheExecutableBelongsTo) {
+  services().executable = QStringLiteral("/opt/Any name.app/Contents/MacOS/calcimandarix");
+  EXPECT_EQ(FolderItem::bundleResources().path(), QStringLiteral("/opt/Any name.app/Contents/Resources"));
 }
 
 TEST_F(FilesTest, LaunchGoesThroughTheServices) {
@@ -192,6 +197,14 @@ TEST_F(FilesTest, LaunchGoesThroughTheServices) {
   EXPECT_EQ(services().documents, QStringList{path(QStringLiteral("doc.html"))});
   EXPECT_FALSE(FolderItem(path(QStringLiteral("missing.html"))).launch(true));
   EXPECT_EQ(services().documents.size(), 1);
+  EXPECT_TRUE(services().messages.isEmpty());
+}
+
+TEST_F(FilesTest, ADocumentTheDesktopCannotOpenIsReportedByName) {
+  write(QStringLiteral("doc.html"), "<p>");
+  services().desktopOpensNothing = true;
+  EXPECT_TRUE(FolderItem(path(QStringLiteral("doc.html"))).launch(true));
+  EXPECT_EQ(services().messages, QStringList{QStringLiteral("Nothing on this system can open “doc.html”.")});
 }
 
 }  // namespace

@@ -165,6 +165,13 @@ TEST_F(LanguesTest, TheTranslatedTablesSayTheirOwnWords) {
       {"fr", langues::lmedition, "Édition"},
       {"fr", langues::lxparzero, "Division par zéro impossible."},
       {"fr", langues::lmsimplifie, "Chinois simplifié"},
+      // The button opens this desktop's language settings, not a pane of another system.
+      {"fr", langues::lbOuvrirlangues, "Ouvrir les réglages de langue du système"},
+      {"zh-CN", langues::lbOuvrirlangues, "打开系统的语言设置"},
+      {"zh-TW", langues::lbOuvrirlangues, "打開系統的語言設定"},
+      // The two headings of the preferences say different things.
+      {"en", langues::lfalouverture, "When opening Calcimandarix:"},
+      {"en", langues::lfcaracteresalouverture, "Characters when opening Calcimandarix"},
       {"zh-CN", langues::lmedition, "编辑"},
       {"zh-CN", langues::lmfenetre, "窗口"},
       {"zh-CN", langues::lmsimplifie, "简体中文"},
@@ -197,17 +204,23 @@ void expectEveryDefault() {
   for (const char* name : {"francais", "anglais", "chinois simp.", "chinois trad."}) EXPECT_FALSE(App::langueEst(name));
 }
 
-TEST_F(LanguesTest, AnUnsupportedLanguageGivesEveryEnglishDefault) {
-  setLanguage(QStringLiteral("de"));
-  start();
-  EXPECT_EQ(application().loadedLanguage(), QString());
-  expectEveryDefault();
-}
-
-TEST_F(LanguesTest, NoPreferredLanguageGivesEveryEnglishDefault) {
-  setLanguage(QString());
-  start();
-  expectEveryDefault();
+// A language without a table of ours, or none at all, reads the English table: the language name
+// and every text are English, not the compiled defaults.
+TEST_F(LanguesTest, ALanguageWithoutATableUsesTheEnglishTable) {
+  bool started = false;
+  for (const char* language : {"de", "ja", "C", ""}) {
+    setLanguage(QString::fromLatin1(language));
+    started ? restart() : start();
+    started = true;
+    EXPECT_EQ(application().loadedLanguage(), QStringLiteral("en")) << language;
+    EXPECT_EQ(langues::llangueencours(), QStringLiteral("Anglais")) << language;
+    EXPECT_TRUE(App::langueEst("anglais")) << language;
+    EXPECT_EQ(langues::lxhorslimites(),
+              QStringLiteral("Out of range:\rUse only numbers between -999999999999.99 and 999999999999.99."))
+        << language;
+    EXPECT_EQ(langues::lbOuvrirlangues(), QStringLiteral("Open the system’s language settings")) << language;
+    EXPECT_EQ(langues::lmaide(), QStringLiteral("Help")) << language;
+  }
 }
 
 TEST_F(LanguesTest, ABundleWithoutTablesGivesEveryEnglishDefault) {
@@ -238,8 +251,9 @@ TEST_F(LanguesTest, NothingIsCachedEachCallLooksTheTextUpAnew) {
   setLanguage(QStringLiteral("fr"));
   start();
   EXPECT_EQ(langues::lmaide(), QStringLiteral("Aide"));
-  application().loadTranslations(QStringLiteral(CALCIMANDARIX_TEST_TABLES));  // no Italian preferred: no table
-  EXPECT_EQ(langues::lmaide(), QStringLiteral("Help"));
+  // French is not there: the folder's only table serves.
+  application().loadTranslations(QStringLiteral(CALCIMANDARIX_TEST_TABLES));
+  EXPECT_EQ(langues::lmaide(), QStringLiteral("Aiuto"));
 }
 
 }  // namespace

@@ -39,6 +39,12 @@ void AppFixture::setLanguage(const QString& bcp47) { language_ = bcp47; }
 
 void AppFixture::setExecutable(const QString& path) { executable_ = path; }
 
+void AppFixture::withoutTables() {
+  bundleWithoutTables_ = std::make_unique<TemporaryBundle>();
+  bundleWithoutTables_->copyResources(QStringLiteral("translations"));
+  setExecutable(bundleWithoutTables_->executable());
+}
+
 void AppFixture::onNextModal(std::function<void(platform::Window&)> action) {
   if (services_) {
     services_->onNextModal(std::move(action));

@@ -20,6 +20,7 @@
 #include "platform/menus.h"
 #include "support/printers.h"
 #include "support/recording_services.h"
+#include "support/temporary_bundle.h"
 
 // The preferences file's bytes: welcome window, default characters, simplified, usual.
 QByteArray prefsBytes(bool welcome, bool defaut, bool simplified, bool usual);
@@ -34,6 +35,9 @@ class AppFixture : public ::testing::Test {
 
   // The UI language the desktop reports ("en", "fr", "zh-CN", "zh-TW" ...); "" for none.
   void setLanguage(const QString& bcp47);
+  // The application runs from a bundle that holds everything of the built one but its
+  // translation tables: the interface texts are the compiled defaults.
+  void withoutTables();
   // The executable the application believes it runs as (the built bundle's by default): its
   // bundle holds the pictures and translations that the application loads.
   void setExecutable(const QString& path);
@@ -112,5 +116,6 @@ class AppFixture : public ::testing::Test {
   bool prefsWritten_ = false;
   bool noPrefs_ = false;
   RecordingServices* services_ = nullptr;
+  std::unique_ptr<TemporaryBundle> bundleWithoutTables_;
   std::unique_ptr<App> app_;
 };

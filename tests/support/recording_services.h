@@ -12,12 +12,18 @@
 class RecordingServices : public platform::Services {
  public:
   void messageBox(const QString& text) override { messages << text; }
-  void openUrl(const QString& url) override { urls << url; }
-  bool openDocument(const QString& path) override {
-    documents << path;
-    return true;
+  void openUrl(const QString& url, Failed failed) override {
+    urls << url;
+    if (desktopOpensNothing) failed();
   }
-  void openLanguageSettings() override { ++languageSettingsOpened; }
+  void openDocument(const QString& path, Failed failed) override {
+    documents << path;
+    if (desktopOpensNothing) failed();
+  }
+  void openLanguageSettings(Failed failed) override {
+    ++languageSettingsOpened;
+    if (desktopOpensNothing) failed();
+  }
   QStringList uiLanguages() override { return languages; }
   QString preferencesFolder() override { return prefsFolder; }
   QString executablePath() override { return executable; }
@@ -32,6 +38,8 @@ class RecordingServices : public platform::Services {
   QStringList urls;
   QStringList documents;
   int languageSettingsOpened = 0;
+  // The desktop has nothing that opens documents, links or the language settings.
+  bool desktopOpensNothing = false;
   QStringList languages;
   QString prefsFolder;
   QString executable;

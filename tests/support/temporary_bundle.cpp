@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,6 +28,17 @@ QString TemporaryBundle::resource(const QString& name) const {
 
 bool TemporaryBundle::copyIn(const QString& name) const {
   return QFile::copy(QDir(builtResources()).filePath(name), resource(name));
+}
+
+void TemporaryBundle::copyResources(const QString& skipped) const {
+  const QDir from(builtResources());
+  QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString relative = from.relativeFilePath(it.next());
+    if (!skipped.isEmpty() && (relative == skipped || relative.startsWith(skipped + QLatin1Char('/')))) continue;
+    QDir().mkpath(QFileInfo(resource(relative)).path());
+    EXPECT_TRUE(QFile::copy(it.filePath(), resource(relative))) << relative.toStdString();
+  }
 }
 
 QString TemporaryBundle::addDocument(const QString& name) const {

@@ -18,6 +18,8 @@ class TemporaryBundle {
   QString resource(const QString& name) const;
   // Copies a file of the built bundle's Resources into this bundle's.
   bool copyIn(const QString& name) const;
+  // Copies the built bundle's Resources, folders included, all but the named item if any.
+  void copyResources(const QString& skipped = QString()) const;
   // Puts a document into the Textes folder of the bundle named "Calcimandarix.app" in the
   // temporary folder, which need not be this bundle; returns its path.
   QString addDocument(const QString& name) const;
