@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>langues.lfgratuiciel</source>
-        <translation>Calcimandarix est un gratuiciel :&#13;copiez-le et partagez-le librement.&#13;— Les développeurs de Calcimandarix&#13;&#13;</translation>
+        <translation>Calcimandarix est un gratuiciel :&#13;copiez-le et partagez-le librement.&#13;— Les auteurs de Calcimandarix&#13;&#13;</translation>
     </message>
     <message>
         <source>langues.lmregles</source>

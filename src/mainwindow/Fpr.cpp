@@ -97,6 +97,7 @@ void Fpr::CreateControls() {
   Canvas4->setBackdrop(app().pictures.ecran15());
   Canvas4->setBounds(10, 10, 261, 64);
   Canvas4->setAcceptFocus(true);
+  Canvas4->setAcceptTabs(true);
   Canvas4->setUseFocusRing(false);
   Canvas4->setAccessibleName(QStringLiteral("Calculator display"));
   Canvas4->connectMouseDown([this](int x, int y) { return Canvas4_MouseDown(x, y); });

@@ -52,6 +52,7 @@ Application::~Application() {
   // Ending the run raises no Close event.
   tearingDown_ = true;
   focused_ = nullptr;
+  lastActiveDocument_ = nullptr;
   context_.reset();  // the closed windows waiting for deletion, while the menu bar still exists
   windows_.clear();
   closed_.clear();
@@ -193,6 +194,7 @@ void Application::windowClosed(Window& window) {
     }
   }
   if (focused_ && &focused_->window() == &window) focused_ = nullptr;
+  if (lastActiveDocument_ == &window) lastActiveDocument_ = nullptr;
   auto it = std::find_if(owned_.begin(), owned_.end(), [&](const auto& w) { return w.get() == &window; });
   if (it == owned_.end()) return;
   std::unique_ptr<Window> closed = std::move(*it);

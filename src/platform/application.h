@@ -97,8 +97,12 @@ class Application {
   void moveFocus(Control* to);
   void forgetControl(Control* control);
 
+  // The document window that was last active and is still open, or nullptr.
+  Window* lastActiveDocument() const { return lastActiveDocument_; }
+
   // Called by Window.
   void windowClosed(Window& window);
+  void documentActivated(Window& window) { lastActiveDocument_ = &window; }
   // Hands the closed windows whose modal loop has returned to deferred deletion.
   void deleteClosedWindows();
 
@@ -122,6 +126,7 @@ class Application {
   bool tearingDown_ = false;
   int exitCode_ = 0;
   Control* focused_ = nullptr;
+  Window* lastActiveDocument_ = nullptr;
   std::unique_ptr<QObject> context_;
 };
 

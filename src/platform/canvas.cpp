@@ -20,6 +20,11 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
   }
 }
 
+bool CanvasWidget::focusNextPrevChild(bool next) {
+  if (canvas_.acceptTabs()) return true;
+  return QWidget::focusNextPrevChild(next);
+}
+
 Canvas::Canvas(Window& window, QString name, Control* parent, int index)
     : Control(window, std::move(name), parent, index) {
   setWidget(new CanvasWidget(*this, parentWidget()));

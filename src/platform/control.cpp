@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <QFocusEvent>
@@ -126,6 +127,9 @@ void Control::setAcceptFocus(bool accept) {
   if (!widget_) return;
   if (!accept) {
     widget_->setFocusPolicy(Qt::NoFocus);
+  } else if (qobject_cast<QAbstractButton*>(widget_)) {
+    // A click on a button leaves the keyboard where it was; Tab may still reach the button.
+    widget_->setFocusPolicy(Qt::TabFocus);
   } else if (qobject_cast<QAbstractScrollArea*>(widget_)) {
     widget_->setFocusPolicy(Qt::StrongFocus);
   } else {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/color.h"
 #include "platform/picture.h"
@@ -73,6 +74,9 @@ class Control {
   void connectMouseExit(std::function<void()> handler);
 
   QWidget* widget() const { return widget_; }
+  // Where the glyphs of the control's text are drawn, in its own coordinates (an empty rect
+  // for a control without text); the whole text shows when this lies inside its bounds.
+  virtual QRect textInk() const { return {}; }
 
   // Layer hooks.
   void focusGained();
@@ -121,6 +125,8 @@ struct FontSpec {
   bool underline = false;
 };
 
+class LabelWidget;
+
 class StaticText : public Control {
  public:
   StaticText(Window& window, QString name, Control* parent = nullptr, int index = 0);
@@ -142,11 +148,13 @@ class StaticText : public Control {
   void setTextAlign(TextAlign align);
   bool multiline() const { return multiline_; }
   void setMultiline(bool on);
+  QRect textInk() const override;
 
  protected:
   void mouseHandlersChanged() override;
 
  private:
+  LabelWidget* label() const;
   void applyFont();
   void applyAlignment();
   QString text_;
@@ -250,7 +258,8 @@ class EditField : public Control {
   bool styled_ = false;
   bool updating_ = false;
   int textChangeDepth_ = 0;
-  std::optional<QString> pendingText_;
+  // Edits made while an input method composes, replayed once it has committed.
+  std::vector<std::function<void()>> pendingEdits_;
   std::function<void()> onTextChange_;
   Work work_;
 };
@@ -264,6 +273,7 @@ class BevelButton : public Control {
   QString textFont() const { return font_.family; }
   void setTextSize(int size);
   int textSize() const { return font_.size; }
+  QRect textInk() const override;
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   // What a click does.
   void push();
@@ -296,6 +306,9 @@ class Canvas : public Control {
   void setBackdrop(const Picture& picture);
   bool useFocusRing() const { return useFocusRing_; }
   void setUseFocusRing(bool on);
+  // Tab and Shift+Tab pressed in the canvas leave the focus in it.
+  bool acceptTabs() const { return acceptTabs_; }
+  void setAcceptTabs(bool on) { acceptTabs_ = on; }
   // A canvas that is only drawn over other controls lets the clicks through to them.
   void setMouseTransparent(bool on);
 
@@ -303,6 +316,7 @@ class Canvas : public Control {
   friend class CanvasWidget;
   Picture backdrop_;
   bool useFocusRing_ = false;
+  bool acceptTabs_ = false;
 };
 
 class PushButton : public Control {
@@ -315,6 +329,7 @@ class PushButton : public Control {
   bool isCancel() const { return cancel_; }
   void setCancel(bool on) { cancel_ = on; }
   void setTextSize(int size);
+  QRect textInk() const override;
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   void push();
 
@@ -335,6 +350,7 @@ class CheckBox : public Control {
   // Sets the tick without raising Action.
   void setValue(bool value);
   void setTextSize(int size);
+  QRect textInk() const override;
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   // Layer hook: a user's click.
   void clicked();
@@ -356,6 +372,7 @@ class RadioButton : public Control {
   bool value() const { return value_; }
   // Sets the value without raising Action; true clears the other buttons of the group.
   void setValue(bool value);
+  QRect textInk() const override;
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   // Layer hook: a user's click.
   void clicked();

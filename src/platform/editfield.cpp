@@ -113,7 +113,7 @@ void EditField::showText() {
 void EditField::setText(const QString& text) {
   if (composing()) {
     // Never rewrite a field while an input method composes in it; the text follows the commit.
-    pendingText_ = text;
+    pendingEdits_.push_back([this, text] { setText(text); });
     return;
   }
   if (text == text_) return;
@@ -123,10 +123,10 @@ void EditField::setText(const QString& text) {
 }
 
 void EditField::compositionEnded() {
-  if (!pendingText_) return;
-  const QString text = *pendingText_;
-  pendingText_.reset();
-  setText(text);
+  // The edits made while the input method composed, in their order, after what it committed.
+  std::vector<std::function<void()>> edits;
+  edits.swap(pendingEdits_);
+  for (const auto& edit : edits) edit();
 }
 
 void EditField::userEdited() {
@@ -180,13 +180,14 @@ void EditField::setSelLength(int length) {
 }
 
 void EditField::setSelText(const QString& text) {
+  if (composing()) {
+    // Inserted at the caret once the input method has committed its text there.
+    pendingEdits_.push_back([this, text] { setSelText(text); });
+    return;
+  }
   const int start = selStart();
   const int end = start + selLength();
   const QString result = text_.left(Utf16Index(text_, start)) + text + text_.mid(Utf16Index(text_, end));
-  if (composing()) {
-    pendingText_ = result;
-    return;
-  }
   TextWidget* edit = textWidget();
   updating_ = true;
   QTextCursor cursor = edit->textCursor();

@@ -1,5 +1,13 @@
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "platform/widgets_p.h"
 
@@ -37,6 +45,44 @@ QFont resolveFont(const FontSpec& spec) {
   font.setItalic(spec.italic);
   font.setUnderline(spec.underline);
   return font;
+}
+
+qreal lineHeightFor(const FontSpec& spec, const QFont& font) {
+  const qreal own = QFontMetricsF(font).lineSpacing();
+  if (spec.family.compare(QLatin1String("hei"), Qt::CaseInsensitive) != 0) return own;
+  // Hei's lines were the size and a twentieth: two lines of 20 fit the display's 44 pixels.
+  const qreal size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+  return std::min(own, std::ceil(size * 1.05));
+}
+
+QRectF textInk(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  if (!line.isValid()) return {};
+  line.setLineWidth(std::numeric_limits<int>::max() / 256);
+  layout.endLayout();
+  return glyphsInk(layout.glyphRuns()).translated(0, -line.ascent());
+}
+
+QRect wholeInkPixels(const QRectF& ink) {
+  if (ink.isEmpty()) return {};
+  const int left = int(std::ceil(ink.left())), top = int(std::ceil(ink.top()));
+  return QRect(left, top, int(std::floor(ink.right())) - left, int(std::floor(ink.bottom())) - top);
+}
+
+QRectF glyphsInk(const QList<QGlyphRun>& runs) {
+  QRectF ink;
+  for (const QGlyphRun& run : runs) {
+    const QRawFont font = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+      const QRectF glyph = font.boundingRect(glyphs[i]);
+      if (!glyph.isEmpty()) ink |= glyph.translated(positions[i]);
+    }
+  }
+  return ink;
 }
 
 QString displayText(const QString& text) {

@@ -1,16 +1,114 @@
-#include <QLabel>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPainter>
+#include <algorithm>
+#include <limits>
 
 #include "platform/controls.h"
 #include "platform/widgets_p.h"
 
 namespace platform {
 
+// ---- LabelWidget ----
+
+LabelWidget::LabelWidget(QWidget* parent) : QWidget(parent) {}
+
+void LabelWidget::invalidate() {
+  laidOut_ = false;
+  update();
+}
+
+void LabelWidget::setText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  invalidate();
+}
+
+void LabelWidget::setAlignment(Qt::Alignment horizontal) {
+  alignment_ = horizontal;
+  invalidate();
+}
+
+void LabelWidget::setWordWrap(bool on) {
+  wordWrap_ = on;
+  invalidate();
+}
+
+void LabelWidget::setLineHeight(qreal height) {
+  lineHeight_ = height;
+  invalidate();
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) invalidate();
+  QWidget::changeEvent(event);
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event) {
+  invalidate();
+  QWidget::resizeEvent(event);
+}
+
+void LabelWidget::layOut() const {
+  if (laidOut_) return;
+  laidOut_ = true;
+  paragraphs_.clear();
+  const QFontMetricsF metrics(font());
+  const qreal natural = metrics.ascent() + metrics.descent();
+  const qreal step = lineHeight_ > 0 ? lineHeight_ : metrics.lineSpacing();
+  // A line shorter than the face's own gives up the room in the share of the face's descent:
+  // the glyphs, which stand mostly above the baseline, stay whole within it.
+  const qreal baseline = metrics.ascent() - std::max<qreal>(natural - step, 0) * metrics.descent() / natural;
+  QTextOption option;
+  option.setWrapMode(wordWrap_ ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+  qreal top = 0;
+  for (const QString& paragraph : text_.split(QLatin1Char('\n'))) {
+    auto layout = std::make_unique<QTextLayout>(paragraph, font());
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+      line.setLineWidth(wordWrap_ ? width() : std::numeric_limits<int>::max() / 256);
+      const qreal free = width() - line.naturalTextWidth();
+      qreal left = 0;
+      if (alignment_ & Qt::AlignHCenter) left = free / 2;
+      if (alignment_ & Qt::AlignRight) left = free;
+      line.setPosition(QPointF(left, top + baseline - line.ascent()));
+      // A glyph that reaches beyond its advance (a stroke left of the first character) moves
+      // the line in, where the width leaves room for it.
+      const QRectF ink = glyphsInk(line.glyphRuns());
+      qreal shift = 0;
+      if (ink.right() > width()) shift = width() - ink.right();
+      if (ink.left() + shift < 0) shift = -ink.left();
+      if (shift != 0) line.setPosition(line.position() + QPointF(shift, 0));
+      top += step;
+    }
+    layout->endLayout();
+    paragraphs_.push_back(std::move(layout));
+  }
+}
+
+QRectF LabelWidget::inkRect() const {
+  layOut();
+  QRectF ink;
+  for (const auto& layout : paragraphs_) ink |= glyphsInk(layout->glyphRuns());
+  return ink;
+}
+
+void LabelWidget::paintEvent(QPaintEvent* event) {
+  (void)event;
+  layOut();
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  for (const auto& layout : paragraphs_) layout->draw(&painter, QPointF(0, 0));
+}
+
 // ---- StaticText ----
 
 StaticText::StaticText(Window& window, QString name, Control* parent, int index)
     : Control(window, std::move(name), parent, index) {
-  auto* label = new QLabel(parentWidget());
-  label->setTextFormat(Qt::PlainText);
+  auto* label = new LabelWidget(parentWidget());
   label->setAttribute(Qt::WA_TransparentForMouseEvents, true);
   setWidget(label);
   setAcceptFocus(false);
@@ -19,6 +117,8 @@ StaticText::StaticText(Window& window, QString name, Control* parent, int index)
   setTextColor(textColor_);
 }
 
+LabelWidget* StaticText::label() const { return static_cast<LabelWidget*>(widget()); }
+
 void StaticText::mouseHandlersChanged() {
   // A label lets clicks through to what lies under it, unless it handles the mouse itself.
   if (widget()) widget()->setAttribute(Qt::WA_TransparentForMouseEvents, !hasMouseHandlers());
@@ -26,8 +126,10 @@ void StaticText::mouseHandlersChanged() {
 
 void StaticText::setText(const QString& text) {
   text_ = text;
-  static_cast<QLabel*>(widget())->setText(displayText(text));
+  label()->setText(displayText(text));
 }
+
+QRect StaticText::textInk() const { return wholeInkPixels(label()->inkRect()); }
 
 void StaticText::setTextColor(Color color) {
   textColor_ = color;
@@ -72,16 +174,20 @@ void StaticText::setTextAlign(TextAlign align) {
 
 void StaticText::setMultiline(bool on) {
   multiline_ = on;
-  static_cast<QLabel*>(widget())->setWordWrap(on);
+  label()->setWordWrap(on);
 }
 
-void StaticText::applyFont() { widget()->setFont(resolveFont(font_)); }
+void StaticText::applyFont() {
+  const QFont font = resolveFont(font_);
+  widget()->setFont(font);
+  label()->setLineHeight(lineHeightFor(font_, font));
+}
 
 void StaticText::applyAlignment() {
   Qt::Alignment h = Qt::AlignLeft;
   if (align_ == TextAlign::Center) h = Qt::AlignHCenter;
   if (align_ == TextAlign::Right) h = Qt::AlignRight;
-  static_cast<QLabel*>(widget())->setAlignment(h | Qt::AlignTop);
+  label()->setAlignment(h);
 }
 
 }  // namespace platform

@@ -1,10 +1,13 @@
 #pragma once
 // The Qt widgets that realize the framework's windows and controls (layer-private).
 
-#include <QLabel>
+#include <QGlyphRun>
 #include <QPlainTextEdit>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QWidget>
+#include <memory>
+#include <vector>
 
 #include "platform/controls.h"
 
@@ -53,18 +56,61 @@ class TextWidget : public QPlainTextEdit {
   bool singleLine_ = false;
 };
 
+// A static text, laid out line by line at the line height its face had on the design's
+// platform, wrapped within its width when it is multiline, and clipped to its bounds.
+class LabelWidget : public QWidget {
+ public:
+  explicit LabelWidget(QWidget* parent);
+  void setText(const QString& text);
+  void setAlignment(Qt::Alignment horizontal);
+  void setWordWrap(bool on);
+  void setLineHeight(qreal height);
+  // Where the glyphs of the laid-out text are drawn, in the widget's coordinates; it may reach
+  // beyond the widget, which clips it.
+  QRectF inkRect() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void invalidate();
+  void layOut() const;
+
+  QString text_;
+  Qt::Alignment alignment_ = Qt::AlignLeft;
+  bool wordWrap_ = false;
+  qreal lineHeight_ = 0;  // 0: the face's own line spacing
+  mutable std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
+  mutable bool laidOut_ = false;
+};
+
 class CanvasWidget : public QWidget {
  public:
   CanvasWidget(Canvas& canvas, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Tab and Shift+Tab stay in a canvas that accepts tabs.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   Canvas& canvas_;
 };
 
 QFont resolveFont(const FontSpec& spec);
+// The line height of a static text in the face of the spec: the face's own line spacing, but
+// no more than the design's platform gave "Hei", whose lines were about as tall as its size.
+qreal lineHeightFor(const FontSpec& spec, const QFont& font);
+// The ink of one line of text in the font, its baseline at y = 0 and its start at x = 0, with
+// the glyphs of the fallback faces that draw what the font lacks.
+QRectF textInk(const QString& text, const QFont& font);
+// The pixels that ink covers whole: the antialiased fringe of less than a pixel beyond them
+// is not part of a glyph that an edge would cut off.
+QRect wholeInkPixels(const QRectF& ink);
+// The ink of laid-out glyphs: the union of each glyph's own extent where it is drawn.
+QRectF glyphsInk(const QList<QGlyphRun>& runs);
 // "\f" (the models' line separator) and "\r" shown as line breaks, one character for one.
 QString displayText(const QString& text);
 

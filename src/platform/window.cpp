@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -13,6 +14,7 @@
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
+#include "platform/placement.h"
 #include "platform/services.h"
 #include "platform/widgets_p.h"
 
@@ -210,7 +212,11 @@ void Window::show() {
   // window the user types in.
   const bool floating = frame_ == Frame::Floating;
   QWidget* typingIn = QApplication::activeWindow();
-  placeOnFirstShow(typingIn);
+  if (placement_ == Placement::ParentWindow) {
+    if (!wasVisible) placeBesideParent();
+  } else {
+    placeOnFirstShow();
+  }
   widget_->setAttribute(Qt::WA_ShowWithoutActivating, floating);
   widget_->show();
   // A window just shown is in front already.
@@ -225,19 +231,26 @@ void Window::show() {
   if (!wasVisible) handleActivate();
 }
 
-void Window::placeOnFirstShow(QWidget* activeBefore) {
-  if (placed_) return;
+void Window::placeOnFirstShow() {
+  if (placed_ || placement_ != Placement::MainScreen) return;
   placed_ = true;
-  QRect area;
-  if (placement_ == Placement::ParentWindow && activeBefore && activeBefore != widget_.get()) {
-    area = activeBefore->frameGeometry();
-  } else if (placement_ != Placement::Default) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
-  }
-  if (area.isNull()) return;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
   widget_->layout()->activate();
   const QSize size = widget_->frameGeometry().size();
   widget_->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void Window::placeBesideParent() {
+  // Each time it is shown, beside the document window the user last worked in, covering none
+  // of it, as far as the screen allows.
+  const Window* parent = application_->lastActiveDocument();
+  if (!parent || parent == this) return;
+  widget_->layout()->activate();
+  const QScreen* screen = parent->widget()->screen();
+  const QRect area = screen ? screen->availableGeometry() : QRect();
+  widget_->move(placeBeside(parent->widget()->frameGeometry(), widget_->frameGeometry().size(), area).topLeft());
 }
 
 void Window::showModal() {
@@ -308,9 +321,23 @@ PushButton* Window::defaultButton() const {
 
 void Window::addControl(std::unique_ptr<Control> control) { controls_.push_back(std::move(control)); }
 
+void Window::orderTabChain() {
+  // Tab goes through the text fields first, in the order they were made, and only then reaches
+  // the buttons: a button made between two fields does not come between them.
+  std::vector<QWidget*> fields, buttons;
+  for (const auto& control : controls_) {
+    QWidget* w = control->widget();
+    if (!w || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    (qobject_cast<QAbstractButton*>(w) ? buttons : fields).push_back(w);
+  }
+  fields.insert(fields.end(), buttons.begin(), buttons.end());
+  for (size_t i = 1; i < fields.size(); ++i) QWidget::setTabOrder(fields[i - 1], fields[i]);
+}
+
 void Window::open() {
   if (opened_) return;
   opened_ = true;
+  orderTabChain();
   eventOpen();
   if (visibleAtCreation_ && !closed_) show();
 }
@@ -319,6 +346,7 @@ void Window::handleCloseRequest() { close(); }
 
 void Window::handleActivate() {
   if (closed_ || application_->tearingDown()) return;
+  if (frame_ == Frame::Document) application_->documentActivated(*this);
   // The active window's own menu handlers enable their items.
   if (MenuBar* bar = application_->menuBar()) bar->updateEnabled();
   eventActivate();

@@ -27,8 +27,8 @@ enum class Frame {
   Floating = 3,
 };
 
-// Where a window first appears: where the desktop puts it, centred over the window that was
-// active when it was first shown, or centred on the main screen.
+// Where a window appears: where the desktop puts it; beside the document window the user last
+// worked in, covering none of it, each time it is shown; or centred on the main screen.
 enum class Placement {
   Default = 0,
   ParentWindow = 1,
@@ -140,7 +140,9 @@ class Window {
 
  private:
   void applyFlags();
-  void placeOnFirstShow(QWidget* activeBefore);
+  void orderTabChain();
+  void placeOnFirstShow();
+  void placeBesideParent();
   void applySize();
   void moveLockedControls(int dw, int dh);
 

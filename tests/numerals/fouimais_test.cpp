@@ -3,6 +3,8 @@
 #include "numerals/fouimais.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "app/Menu.h"
 #include "numerals/reader_fixture.h"
@@ -70,6 +72,30 @@ TEST_F(MismatchNoteTest, NamesTheTableInForceInTheUiLanguage) {
     convert(QString::fromUtf8(c.text));
     ASSERT_TRUE(noteShown());
     EXPECT_EQ(sentence(), QString::fromUtf8(c.sentence));
+  }
+}
+
+// The note opens beside the main window, over none of its keys or fields, each time it is
+// shown: also after the main window has moved.
+TEST_F(MismatchNoteTest, OpensBesideTheMainWindowCoveringNoneOfItsControls) {
+  startWith(CharacterTable::SimplifiedUsual);
+  for (const QPoint& mainAt : {QPoint(0, 0), QPoint(120, 60)}) {
+    fpr().widget()->move(mainAt);
+    convert(QStringLiteral("三"));
+    ASSERT_FALSE(noteShown());
+    convert(QStringLiteral("壹"));
+    ASSERT_TRUE(noteShown());
+    const QRect placed = note()->widget()->frameGeometry();
+    EXPECT_FALSE(placed.intersects(fpr().widget()->frameGeometry())) << mainAt.x();
+    for (const auto& control : fpr().controls()) {
+      QWidget* w = control->widget();
+      if (!w || !w->isVisible()) continue;
+      // The part of the control that the window shows (a rule may reach beyond its edge).
+      const QRect shown = w->visibleRegion().boundingRect();
+      const QRect onScreen(w->mapToGlobal(shown.topLeft()), shown.size());
+      EXPECT_FALSE(placed.intersects(onScreen)) << control->name().toStdString() << " under the note";
+    }
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(placed));
   }
 }
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "platform/placement.h"
 #include "platform/platform_fixture.h"
 
 namespace {
@@ -412,15 +413,13 @@ class PlacementTest : public PlatformTest {
   }
 };
 
-// A window placed on the main screen or over its parent comes up centred there, once; a
-// window the user moved afterwards stays where it was put.
-TEST_F(PlacementTest, AWindowIsCentredWhereItsPlacementSaysOnItsFirstShowing) {
+// A note comes up beside the document window the user last worked in, covering none of it,
+// each time it is shown, also after that window moved.
+TEST_F(PlacementTest, ANoteGoesBesideItsParentEachTimeItIsShown) {
   WindowA& parent = app().instance<WindowA>();
   parent.widget()->move(40, 30);
   parent.show();
-  parent.widget()->activateWindow();
   processEvents();
-  ASSERT_EQ(QApplication::activeWindow(), parent.widget());
 
   // Placements are design properties, set before the window is first shown.
   WindowB::log().onOpen = [](Window& w) {
@@ -429,12 +428,53 @@ TEST_F(PlacementTest, AWindowIsCentredWhereItsPlacementSaysOnItsFirstShowing) {
     w.setPlacement(platform::Placement::ParentWindow);
   };
   WindowB& note = app().instance<WindowB>();
-  EXPECT_TRUE(centredOn(note.widget()->frameGeometry(), parent.widget()->frameGeometry()));
+  for (const QPoint& parentAt : {QPoint(40, 30), QPoint(200, 150)}) {
+    parent.widget()->move(parentAt);
+    note.setVisible(false);
+    note.show();
+    const QRect beside = note.widget()->frameGeometry();
+    const QRect main = parent.widget()->frameGeometry();
+    EXPECT_FALSE(beside.intersects(main)) << parentAt.x();
+    EXPECT_GT(beside.left(), main.right()) << "to its right, where the screen has room";
+    EXPECT_EQ(beside.bottom(), main.bottom()) << "level with its bottom";
+  }
+}
 
+TEST(PlaceBesideTest, TakesTheFirstSideWithRoomOnTheScreen) {
+  const QRect screen(0, 0, 800, 600);
+  const QSize note(349, 102);
+  struct Case {
+    const char* what;
+    QRect parent;
+    QRect area;
+    QPoint expected;
+  };
+  const std::vector<Case> cases = {
+      {"right, level with the bottom", {0, 0, 281, 420}, screen, {289, 318}},
+      {"left at the screen's right edge", {519, 0, 281, 420}, screen, {162, 318}},
+      {"below when neither side has room", {260, 0, 281, 420}, screen, {260, 428}},
+      {"above when nothing else has room", {260, 160, 281, 420}, screen, {260, 50}},
+      {"beside, slid up onto the screen", {0, 0, 281, 60}, screen, {289, 0}},
+      {"below, slid left onto the screen", {300, 0, 300, 400}, {0, 0, 600, 600}, {251, 408}},
+      {"into the screen when no side has room", {200, 100, 400, 480}, screen, {451, 478}},
+      {"to the right when there is no screen", {10, 10, 281, 420}, QRect(), {299, 328}},
+  };
+  for (const Case& c : cases) {
+    const QRect place = platform::placeBeside(c.parent, note, c.area);
+    EXPECT_EQ(place.topLeft(), c.expected) << c.what;
+    EXPECT_EQ(place.size(), note) << c.what;
+    if (!c.area.isNull()) {
+      EXPECT_TRUE(c.area.contains(place)) << c.what;
+    }
+  }
+}
+
+TEST_F(PlacementTest, AWindowOnTheMainScreenIsCentredThereOnItsFirstShowing) {
   WindowC::log().onOpen = [](Window& w) { w.setPlacement(platform::Placement::MainScreen); };
   WindowC& about = app().instance<WindowC>();
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_TRUE(centredOn(about.widget()->frameGeometry(), screen));
+  // A window the user moved afterwards stays where it was put.
   about.widget()->move(5, 5);
   about.setVisible(false);
   about.show();
