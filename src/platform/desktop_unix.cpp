@@ -18,8 +18,9 @@ void runTool(const QString& program, const QStringList& arguments, QObject& owne
     return;
   }
   auto* process = new QProcess(&owner);
-  process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  // What the tool prints is for a terminal, not for the user of a window; its exit code speaks.
   process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardErrorFile(QProcess::nullDevice());
   QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
     if ((status != QProcess::NormalExit || code != 0) && failed) failed();
     process->deleteLater();

@@ -15,6 +15,8 @@ namespace platform {
 
 namespace {
 
+constexpr int defaultPixelSize = 12;
+
 QString chineseFamily() {
   static const QString family = [] {
     const QStringList families = QFontDatabase::families();
@@ -40,7 +42,9 @@ QFont resolveFont(const FontSpec& spec) {
   } else if (spec.family.compare(QLatin1String("system"), Qt::CaseInsensitive) != 0 && !spec.family.isEmpty()) {
     font.setFamilies({spec.family, chineseFamily()});
   }
-  if (spec.size > 0) font.setPixelSize(spec.size);
+  // Size 0 is the platform's own size, which the design's controls were sized for; a desktop's
+  // larger default would overflow them, so it is one size here whatever the desktop's setting.
+  font.setPixelSize(spec.size > 0 ? spec.size : defaultPixelSize);
   font.setBold(spec.bold);
   font.setItalic(spec.italic);
   font.setUnderline(spec.underline);

@@ -1,5 +1,5 @@
 // Font names of the design: "Hei" in any case is a face with the Chinese characters, "System"
-// the platform's UI font; size 0 is the platform's default size.
+// the platform's UI font; size 0 is the one size the design's controls were made for.
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -37,23 +37,26 @@ TEST_F(FontsTest, HeiInAnyCaseShowsTheChineseCharacters) {
   }
 }
 
-TEST_F(FontsTest, SystemIsTheApplicationsFontAtItsDefaultSize) {
+TEST_F(FontsTest, SystemIsTheApplicationsFaceAndSizeZeroOneSizeWhateverTheDesktopSets) {
   const QFont standard = QApplication::font();
+  // A desktop whose default font is large: the design's size 0 stays the size its controls fit.
+  QFont large = standard;
+  large.setPointSize(20);
+  QApplication::setFont(large);
   for (const char* name : {"System", "system", ""}) {
     const QFont font = fontOf(QString::fromLatin1(name), 0);
     EXPECT_EQ(font.family(), standard.family()) << name;
-    EXPECT_EQ(font.pointSizeF(), standard.pointSizeF()) << name << ": size 0 is the default size";
-    EXPECT_EQ(font.pixelSize(), standard.pixelSize()) << name;
+    EXPECT_EQ(font.pixelSize(), 12) << name << ": size 0 is the platform's size";
   }
+  EXPECT_EQ(fontOf(QStringLiteral("hei"), 0).pixelSize(), 12);
+  QApplication::setFont(standard);
   const QFont sized = fontOf(QStringLiteral("System"), 15);
   EXPECT_EQ(sized.family(), standard.family());
   EXPECT_EQ(sized.pixelSize(), 15) << "sizes are pixels, as the design's coordinates are";
 }
 
-TEST_F(FontsTest, HeiAtSizeZeroIsTheDefaultSize) {
-  const QFont font = fontOf(QStringLiteral("hei"), 0);
-  EXPECT_EQ(font.pointSizeF(), QApplication::font().pointSizeF());
-  EXPECT_TRUE(QFontMetrics(font).inFont(QChar(u'零')));
+TEST_F(FontsTest, HeiAtSizeZeroShowsTheChineseCharacters) {
+  EXPECT_TRUE(QFontMetrics(fontOf(QStringLiteral("hei"), 0)).inFont(QChar(u'零')));
 }
 
 TEST_F(FontsTest, StylesApply) {
