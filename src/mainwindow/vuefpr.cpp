@@ -6,6 +6,7 @@
 #include "mainwindow/Fpr.h"
 #include "numerals/fouimais.h"
 #include "platform/application.h"
+#include "platform/core/text.h"
 #include "strings/langues.h"
 
 namespace {
@@ -88,21 +89,24 @@ void VueFpr::setSymbole(const QString& texte) {
   appliquerSiLibre();
 }
 QString VueFpr::chinois() const { return chinois_ ? *chinois_ : fpr().EFca->text(); }
-void VueFpr::setChinois(const QString& texte, bool immediat) {
+void VueFpr::setChinois(const QString& texte) {
   chinois_ = texte;
-  if (immediat) {
-    fpr().EFca->setText(*prendre(chinois_));
-  } else {
-    appliquerSiLibre();
-  }
+  appliquerSiLibre();
 }
 QString VueFpr::arabe() const { return arabe_ ? *arabe_ : fpr().EFcr->text(); }
-void VueFpr::setArabe(const QString& texte, bool immediat) {
+void VueFpr::setArabe(const QString& texte) {
   arabe_ = texte;
-  if (immediat) {
-    fpr().EFcr->setText(*prendre(arabe_));
+  appliquerSiLibre();
+}
+void VueFpr::rogner(Cible champ, int debut, int fin) {
+  const bool chinois = champ == Cible::chinois;
+  platform::EditField& field = chinois ? *fpr().EFca : *fpr().EFcr;
+  // A text kept for the field and not yet written is written trimmed; the field's own text
+  // loses its ends where it lies.
+  if (std::optional<QString> garde = prendre(chinois ? chinois_ : arabe_)) {
+    field.setText(platform::Mid(*garde, debut + 1, platform::Len(*garde) - debut - fin));
   } else {
-    appliquerSiLibre();
+    field.removeEnds(debut, fin);
   }
 }
 bool VueFpr::arabeItalique() const { return arabeItalique_ ? *arabeItalique_ : fpr().EFcr->italic(); }

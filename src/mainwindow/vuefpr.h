@@ -40,9 +40,10 @@ class VueFpr : public Vue {
   void setOperateur(const QString& texte) override;
   void setSymbole(const QString& texte) override;
   QString chinois() const override;
-  void setChinois(const QString& texte, bool immediat = false) override;
+  void setChinois(const QString& texte) override;
   QString arabe() const override;
-  void setArabe(const QString& texte, bool immediat = false) override;
+  void setArabe(const QString& texte) override;
+  void rogner(Cible champ, int debut, int fin) override;
   bool arabeItalique() const override;
   void setArabeItalique(bool italique) override;
   void focus(Cible cible) override;

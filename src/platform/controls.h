@@ -183,6 +183,9 @@ class EditField : public Control {
   QString selText() const;
   // Replaces the selection (or inserts at the caret) and raises TextChange.
   void setSelText(const QString& text);
+  // Drops `head` characters at the start of the text and `tail` at its end, in place: the kept
+  // text is neither written nor laid out again and keeps its colours. Raises TextChange.
+  void removeEnds(int head, int tail);
 
   bool italic() const { return font_.italic; }
   void setItalic(bool on);

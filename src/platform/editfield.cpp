@@ -122,6 +122,39 @@ void EditField::setText(const QString& text) {
   raiseTextChange();
 }
 
+void EditField::removeEnds(int head, int tail) {
+  const int length = Len(text_);
+  head = std::clamp(head, 0, length);
+  tail = std::clamp(tail, 0, length - head);
+  if (head == 0 && tail == 0) return;
+  const int from = Utf16Index(text_, head);
+  const int to = Utf16Index(text_, length - tail);
+  const QString kept = text_.mid(from, to - from);
+  if (composing()) {
+    pendingText_ = kept;
+    return;
+  }
+  // The widget shows each unit of the text as one position, so the ranges are the text's own.
+  TextWidget* edit = textWidget();
+  updating_ = true;
+  QTextCursor cursor(edit->document());
+  cursor.beginEditBlock();
+  cursor.setPosition(to);
+  cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  cursor.setPosition(0);
+  cursor.setPosition(from, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  cursor.endEditBlock();
+  // The caret goes to the end, as after setText.
+  cursor.movePosition(QTextCursor::End);
+  edit->setTextCursor(cursor);
+  shownRaw_ = shownRaw_.size() == text_.size() ? shownRaw_.mid(from, to - from) : rawText(edit);
+  updating_ = false;
+  text_ = kept;
+  raiseTextChange();
+}
+
 void EditField::compositionEnded() {
   // The edits made while the input method composed, in their order, after what it committed.
   std::vector<std::function<void()>> edits;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "mainwindow/keys_support.h"
+#include "platform/core/text.h"
 #include "strings/langues.h"
 #include "support/field_work.h"
 
@@ -430,17 +431,46 @@ TEST_F(ConverterTest, AMegabyteOfMixedTextPastedIntoTheChineseFieldIsRefusedWith
   EXPECT_EQ(displayText(), QString());
 }
 
-TEST_F(ConverterTest, LongWhiteSpaceAroundAPastedNumeralIsTrimmed) {
+// The blank ends of a long paste go in place: the kept text is not written into the field
+// again nor given its colour again, whatever is left and whatever the blanks are.
+TEST_F(ConverterTest, TheBlankEndsOfALongPasteAreRemovedInPlace) {
   QString blanks;
   for (int i = 0; i < 50000; ++i) blanks += QStringLiteral(" \t\n\r");
+  const QString trailing(4096, QLatin1Char(' '));
+  const QString junk = QStringLiteral("abc 123, 两百〇\u200F😀\x01x").repeated(40000);
+  const struct {
+    const char* what;
+    const char* field;
+    QString kept;
+    QString pasted;
+    QString otherField;
+  } cases[] = {
+      {"a numeral among blanks", "EFca", QStringLiteral("一百零二万零三百零四"),
+       blanks + QStringLiteral("一百零二万零三百零四") + blanks, QStringLiteral("1020304")},
+      {"junk ending in blanks", "EFca", QStringLiteral("一百") + junk, QStringLiteral("一百") + junk + trailing,
+       QStringLiteral("????????")},
+      {"a number among blanks", "EFcr", QStringLiteral("1020304"), blanks + QStringLiteral("1020304") + blanks,
+       QStringLiteral("一百零二万零三百零四")},
+      {"Arabic junk ending in blanks", "EFcr", QStringLiteral("12") + junk, QStringLiteral("12") + junk + trailing,
+       QStringLiteral("???????")},
+  };
   start();
-  click(QStringLiteral("EFca"));
-  const FieldWorkMeter chinese(*fpr().EFca);
-  const QString pasted = blanks + QStringLiteral("一百零二万零三百零四") + blanks;
-  paste(pasted);
-  EXPECT_LE(chinese.unitsWritten(), 2 * pasted.size());
-  EXPECT_EQ(chineseField(), QStringLiteral("一百零二万零三百零四"));
-  EXPECT_EQ(arabicField(), QStringLiteral("1020304"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QString name = QString::fromLatin1(c.field);
+    auto* field = control<platform::EditField>(name);
+    auto* other =
+        control<platform::EditField>(name == QLatin1String("EFca") ? QStringLiteral("EFcr") : QStringLiteral("EFca"));
+    click(name);
+    field->setText(QString());
+    const FieldWorkMeter work(*field);
+    paste(c.pasted);
+    EXPECT_EQ(field->text(), c.kept);
+    EXPECT_EQ(other->text(), c.otherField);
+    EXPECT_EQ(work.unitsWritten(), c.pasted.size());
+    EXPECT_EQ(work.unitsFormatted(), 0);
+    EXPECT_EQ(field->selStart(), platform::Len(c.kept));
+  }
 }
 
 TEST_F(ConverterTest, ThePasteKeyGoesThroughTheSameConversion) {

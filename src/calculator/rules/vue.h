@@ -27,12 +27,15 @@ class Vue {
   virtual QString operateur() const = 0;
   virtual void setOperateur(const QString& texte) = 0;
   virtual void setSymbole(const QString& texte) = 0;
-  // The converter fields: Chinese (EFca) and Arabic (EFcr). A field's own text change writes
-  // its trimmed text back at once (immediat), so that the change this raises is its own.
+  // The converter fields: Chinese (EFca) and Arabic (EFcr).
   virtual QString chinois() const = 0;
-  virtual void setChinois(const QString& texte, bool immediat = false) = 0;
+  virtual void setChinois(const QString& texte) = 0;
   virtual QString arabe() const = 0;
-  virtual void setArabe(const QString& texte, bool immediat = false) = 0;
+  virtual void setArabe(const QString& texte) = 0;
+  // A field's own text change trims it at once, so that the change this raises is its own:
+  // `debut` characters go at its start and `fin` at its end, in place, the kept text not
+  // written again.
+  virtual void rogner(Cible champ, int debut, int fin) = 0;
   virtual bool arabeItalique() const = 0;
   virtual void setArabeItalique(bool italique) = 0;
 

@@ -75,15 +75,11 @@ void ArabeChinois::crchange() {
   // is judged afresh.
   tropbig = false;
   Vue& vue = calc_.vue();
-  const QString text = vue.arabe();
-  const QString trimmed = caracteresreconnus::withoutBlankEnds(text);
-  if (trimmed != text) {
-    // Trimmed in one step and written back once; the change this raises is this call's own,
-    // so the text is written (and an out-of-range message shown) once, below.
-    rendTexteNettoye_ = true;
-    vue.setArabe(trimmed, true);
-    rendTexteNettoye_ = false;
-  }
+  // Trimmed in one step; the change this raises is this call's own, so the text is written
+  // (and an out-of-range message shown) once, below.
+  rendTexteNettoye_ = true;
+  const QString trimmed = caracteresreconnus::trimBlankEnds(vue, Cible::arabe, vue.arabe());
+  rendTexteNettoye_ = false;
   // Text that the reader puts here while the user types Chinese is only trimmed.
   if (calc_.position != 3) return;
   vue.setArabeItalique(false);

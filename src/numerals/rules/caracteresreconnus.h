@@ -6,6 +6,7 @@
 
 #include "app/rules/chartables.h"
 #include "app/rules/etatapp.h"
+#include "calculator/rules/vue.h"
 
 namespace caracteresreconnus {
 
@@ -30,8 +31,9 @@ bool estMoins(const QString& text);
 // Whether the text holds a 亿 of any table immediately followed by 零.
 bool contientYiLing(const QString& text);
 
-// The text without the spaces and control characters (codes below 33) at either end; inner
-// ones stay. Both converter fields are trimmed by this rule.
-QString withoutBlankEnds(const QString& text);
+// Removes the spaces and control characters (codes below 33) at either end of a converter
+// field's text, in place, so that the kept text is not written again; inner ones stay. Both
+// converter fields are trimmed by this rule. Returns the trimmed text.
+QString trimBlankEnds(Vue& vue, Cible champ, const QString& text);
 
 }  // namespace caracteresreconnus

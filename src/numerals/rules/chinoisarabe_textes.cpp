@@ -77,12 +77,14 @@ bool contientYiLing(const QString& text) {
   return false;
 }
 
-QString withoutBlankEnds(const QString& text) {
+QString trimBlankEnds(Vue& vue, Cible champ, const QString& text) {
   qsizetype debut = 0;
   qsizetype fin = text.size();
   while (fin > debut && text[fin - 1].unicode() < 33) --fin;
   while (debut < fin && text[debut].unicode() < 33) ++debut;
   if (debut == 0 && fin == text.size()) return text;
+  // Blanks are single units, so their counts are counts of characters.
+  vue.rogner(champ, static_cast<int>(debut), static_cast<int>(text.size() - fin));
   return text.mid(debut, fin - debut);
 }
 
@@ -152,14 +154,10 @@ void ChinoisArabe::cachange() {
   // The text change raised by writing the trimmed text back: this run reads it.
   if (ecritureEnCours_) return;
   Vue& vue = calc_.vue();
-  // The field gets the trimmed text in a single write, whatever the number of blanks.
-  const QString texte = vue.chinois();
-  const QString rogne = caracteresreconnus::withoutBlankEnds(texte);
-  if (rogne != texte) {
-    ecritureEnCours_ = true;
-    vue.setChinois(rogne, true);
-    ecritureEnCours_ = false;
-  }
+  // The field loses its blank ends in one step, whatever their number.
+  ecritureEnCours_ = true;
+  const QString rogne = caracteresreconnus::trimBlankEnds(vue, Cible::chinois, vue.chinois());
+  ecritureEnCours_ = false;
   // Only the user's typing in the Chinese field is read back; the writer's output is not.
   if (calc_.position != 2) return;
   vue.focus(Cible::chinois);
