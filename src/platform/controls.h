@@ -240,7 +240,7 @@ class EditField : public Control {
   // Layer hooks.
   void userEdited();
   void compositionEnded();
-  void pasted(qsizetype units) { work_.unitsWritten += units; }
+  void insertPasted(const QString& text);
 
  private:
   void showText();

@@ -44,13 +44,7 @@ void TextWidget::insertFromMimeData(const QMimeData* source) {
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   if (singleLine_) text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-  // One edit, so that the field raises one TextChange for it.
-  field_.pasted(text.size());
-  QTextCursor cursor = textCursor();
-  cursor.beginEditBlock();
-  cursor.insertText(text);
-  cursor.endEditBlock();
-  setTextCursor(cursor);
+  field_.insertPasted(text);
 }
 
 EditField::EditField(Window& window, QString name, Control* parent, int index)
@@ -137,22 +131,55 @@ void EditField::removeEnds(int head, int tail) {
   // The widget shows each unit of the text as one position, so the ranges are the text's own.
   TextWidget* edit = textWidget();
   updating_ = true;
-  QTextCursor cursor(edit->document());
+  // Within one edit the cursor's moves need no layout of the line. The caret stays with the
+  // text it was in, or at the nearer end of what is kept; moving it would lay out the line
+  // at once, a second time when a paste is being trimmed.
+  QTextDocument* document = edit->document();
+  QTextCursor cursor(document);
   cursor.beginEditBlock();
   cursor.setPosition(to);
-  cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  cursor.setPosition(document->characterCount() - 1, QTextCursor::KeepAnchor);
   cursor.removeSelectedText();
   cursor.setPosition(0);
   cursor.setPosition(from, QTextCursor::KeepAnchor);
   cursor.removeSelectedText();
   cursor.endEditBlock();
-  // The caret goes to the end, as after setText.
-  cursor.movePosition(QTextCursor::End);
-  edit->setTextCursor(cursor);
   shownRaw_ = shownRaw_.size() == text_.size() ? shownRaw_.mid(from, to - from) : rawText(edit);
   updating_ = false;
   text_ = kept;
   raiseTextChange();
+}
+
+void EditField::insertPasted(const QString& text) {
+  work_.unitsWritten += text.size();
+  TextWidget* edit = textWidget();
+  QTextDocument* document = edit->document();
+  const QTextCursor caret = edit->textCursor();
+  const int start = caret.selectionStart();
+  const int end = caret.selectionEnd();
+  // Qt lays a changed line out at once, unless the change reaches past the end of the text.
+  // A TextChange handler that trims a long paste would then have it laid out twice: once as
+  // pasted, once as kept. So two placeholder characters go at the end first, on their own,
+  // and the paste takes them away again: the line is laid out once, when next shown.
+  QTextCursor cursor(document);
+  updating_ = true;
+  cursor.beginEditBlock();
+  cursor.setPosition(document->characterCount() - 1);
+  cursor.insertText(QStringLiteral("  "));
+  cursor.endEditBlock();
+  updating_ = false;
+  // One edit, also for undoing, so that the field raises one TextChange for it.
+  cursor.joinPreviousEditBlock();
+  cursor.setPosition(start);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  cursor.insertText(text);
+  const int caretAfter = cursor.position();
+  cursor.setPosition(document->characterCount() - 3);
+  cursor.setPosition(document->characterCount() - 1, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  cursor.setPosition(caretAfter);
+  cursor.endEditBlock();
+  edit->setTextCursor(cursor);
 }
 
 void EditField::compositionEnded() {

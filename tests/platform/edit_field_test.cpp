@@ -244,6 +244,71 @@ TEST_F(EditFieldTest, PasteOverASelectionRaisesOneTextChange) {
   EXPECT_EQ(seen, QStringList{"aXYd"});
 }
 
+// A paste is one edit: its text lands where the caret or selection was, nothing else shows,
+// the caret follows it, and one undo takes the whole paste back.
+TEST_F(EditFieldTest, APasteIsOneEditAlsoForUndo) {
+  installEditMenu();
+  const struct {
+    const char* what;
+    int selStart, selLength;
+    QString pasted, after;
+    int caretAfter;
+  } cases[] = {
+      {"at the end", 4, 0, QStringLiteral("XY"), QStringLiteral("abcdXY"), 6},
+      {"at the start", 0, 0, QStringLiteral("XY"), QStringLiteral("XYabcd"), 2},
+      {"over a selection", 1, 2, kEmoji + QStringLiteral("Y"), QStringLiteral("a") + kEmoji + QStringLiteral("Yd"), 3},
+      {"over everything", 0, 4, QStringLiteral("Z"), QStringLiteral("Z"), 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    field->setText(QStringLiteral("abcd"));
+    field->setFocus();
+    field->setSelStart(c.selStart);
+    field->setSelLength(c.selLength);
+    seen.clear();
+    QApplication::clipboard()->setText(c.pasted);
+    chooseMenu(QStringLiteral("EditPaste"));
+    EXPECT_EQ(seen, QStringList{c.after});
+    EXPECT_EQ(shown(), c.after);
+    EXPECT_EQ(field->selStart(), c.caretAfter);
+    QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("abcd"));
+    EXPECT_EQ(shown(), QStringLiteral("abcd"));
+  }
+}
+
+TEST_F(EditFieldTest, RemoveEndsKeepsTheMiddleInPlace) {
+  const QString text = QStringLiteral("  a") + kEmoji + QStringLiteral("b\n ");
+  const struct {
+    const char* what;
+    int head, tail;
+    QString kept;
+  } cases[] = {
+      {"both ends", 2, 2, QStringLiteral("a") + kEmoji + QStringLiteral("b")},
+      {"the start alone", 2, 0, QStringLiteral("a") + kEmoji + QStringLiteral("b\n ")},
+      {"the end alone, past a character beyond the BMP", 0, 4, QStringLiteral("  a")},
+      {"more than the text", 4, 9, QString()},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    field->setText(text);
+    field->setRangeColor(0, platform::Len(text), 0xFF0000);
+    const qsizetype written = field->work().unitsWritten;
+    seen.clear();
+    field->removeEnds(c.head, c.tail);
+    EXPECT_EQ(field->text(), c.kept);
+    EXPECT_EQ(shown(), c.kept);
+    EXPECT_EQ(seen, QStringList{c.kept});
+    EXPECT_EQ(field->work().unitsWritten, written) << "nothing is written again";
+    if (!c.kept.isEmpty()) {
+      EXPECT_EQ(field->colorAt(0), 0xFF0000u) << "the kept text keeps its colour";
+    }
+  }
+  seen.clear();
+  field->removeEnds(0, 0);
+  EXPECT_TRUE(seen.isEmpty()) << "removing nothing changes nothing";
+}
+
 TEST_F(EditFieldTest, PastedLineBreaks) {
   installEditMenu();
   struct Case {
