@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calculator/rules/vue.h"
+#include "platform/core/text.h"
 
 class VueMemoire : public Vue {
  public:
@@ -20,9 +21,13 @@ class VueMemoire : public Vue {
   void setOperateur(const QString& texte) override { operateur_ = texte; }
   void setSymbole(const QString& texte) override { symbole = texte; }
   QString chinois() const override { return chinois_; }
-  void setChinois(const QString& texte, bool) override { chinois_ = texte; }
+  void setChinois(const QString& texte) override { chinois_ = texte; }
   QString arabe() const override { return arabe_; }
-  void setArabe(const QString& texte, bool) override { arabe_ = texte; }
+  void setArabe(const QString& texte) override { arabe_ = texte; }
+  void rogner(Cible champ, int debut, int fin) override {
+    QString& texte = champ == Cible::chinois ? chinois_ : arabe_;
+    texte = platform::Mid(texte, debut + 1, platform::Len(texte) - debut - fin);
+  }
   bool arabeItalique() const override { return arabeItalique_; }
   void setArabeItalique(bool italique) override { arabeItalique_ = italique; }
   void focus(Cible cible) override { focus_ = cible; }
