@@ -1,18 +1,21 @@
 #include "benchmarks/numeral_rules.h"
 
-#include "benchmarks/benchmark_app.h"
+#include "app/rules/chartables.h"
+#include "calculator/rules/calculette.h"
+#include "rules/vue_memoire.h"
 
-NumeralRules::NumeralRules() : app_(std::make_unique<BenchmarkApp>()) {
-  // Routed to the Arabic field, the reader writes into no control.
-  app_->application().position = 3;
+NumeralRules::NumeralRules() : vue_(std::make_unique<VueMemoire>()), calc_(std::make_unique<Calculette>(*vue_)) {
+  chartables::appliquer(*calc_, chartables::simplifiedUsual);
+  // Routed to the Arabic field, the reader shows nothing.
+  calc_->position = 3;
 }
 
 NumeralRules::~NumeralRules() = default;
 
-QString NumeralRules::write(double value) { return app_->application().arabechinois.tradenchinoisdevaleur(value); }
+QString NumeralRules::write(double value) { return calc_->arabechinois.tradenchinoisdevaleur(value); }
 
 QString NumeralRules::read(const QString& chinese) {
-  ChinoisArabe& reader = app_->application().chinoisarabe;
+  ChinoisArabe& reader = calc_->chinoisarabe;
   reader.initialisernombre();
   reader.textaarabiser = chinese;
   reader.arabisertexte();

@@ -1,11 +1,12 @@
 #pragma once
-// The numeral rules alone, without a control in the way: the one file to change when the
-// rules move to where they need no application.
+// The numeral rules alone: the rules library over a view held in memory, with no application
+// and no control.
 
 #include <QString>
 #include <memory>
 
-class BenchmarkApp;
+class Calculette;
+class VueMemoire;
 
 class NumeralRules {
  public:
@@ -17,5 +18,6 @@ class NumeralRules {
   QString read(const QString& chinese);
 
  private:
-  std::unique_ptr<BenchmarkApp> app_;
+  std::unique_ptr<VueMemoire> vue_;
+  std::unique_ptr<Calculette> calc_;
 };

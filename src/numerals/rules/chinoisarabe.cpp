@@ -1,6 +1,9 @@
 #include "numerals/rules/chinoisarabe.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "calculator/rules/calculette.h"
 #include "numerals/rules/caracteresreconnus.h"
@@ -9,6 +12,23 @@
 namespace {
 
 bool estChiffre(int code) { return code >= 1 && code <= 9; }
+
+// Whole numbers below this are exact in a double and in a long long alike.
+constexpr double kEntierExact = 1e15;
+
+// The number of digits of a whole number, as its plain decimal writing has them ("0" has one).
+int chiffresDe(double entier) {
+  if (!(entier < kEntierExact)) return static_cast<int>(platform::Format(entier, QStringLiteral("#")).size());
+  int chiffres = 1;
+  for (double puissance = 10; entier >= puissance; puissance *= 10) ++chiffres;
+  return chiffres;
+}
+
+double puissanceDeDix(int n) {
+  static constexpr std::array<double, 17> puissances = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
+                                                        1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
+  return n >= 0 && n < static_cast<int>(puissances.size()) ? puissances[static_cast<size_t>(n)] : std::pow(10.0, n);
+}
 
 }  // namespace
 
@@ -40,8 +60,12 @@ void ChinoisArabe::arrivage() {
 }
 
 bool ChinoisArabe::echoItalique() {
-  if (calc_.position == 1) return calc_.verifier1italique();
-  if (calc_.position == 2) return calc_.verifier2italique();
+  // While a text is read, the echo of its last accepted character is still to be shown.
+  if (calc_.position == 1) {
+    const bool montre = calc_.verifier1italique();
+    return aPublier_ ? enItalique_ : montre;
+  }
+  if (calc_.position == 2) return aPublier_ ? enItalique_ : calc_.verifier2italique();
   return false;
 }
 
@@ -237,6 +261,34 @@ void ChinoisArabe::methodeseparateur() {
 // ---- Accepting and refusing ----
 
 QString ChinoisArabe::texteArabe() const {
+  const double entier = std::floor(actuel);
+  const double fraction = decimal != 0 && decimal < 0.1 ? std::round((actuel - entier) / decimal * 0.1) : 0;
+  if (entier >= 0 && entier < kEntierExact && fraction < kEntierExact && rangdecimal <= 15) {
+    // Written straight into a buffer of Latin-1 digits: one allocation, for the result.
+    std::array<char, 40> tampon{};
+    char* p = tampon.data();
+    char* const fin = p + tampon.size();
+    if (negatif == -1) *p++ = '-';
+    p = std::to_chars(p, fin, static_cast<long long>(entier)).ptr;
+    if (decimal != 0) {
+      *p++ = '.';
+      if (decimal < 0.1) {
+        // The decimal digits read, leading zeros included.
+        std::array<char, 20> chiffres{};
+        const char* finChiffres =
+            std::to_chars(chiffres.data(), chiffres.data() + chiffres.size(), static_cast<long long>(fraction)).ptr;
+        const auto n = static_cast<int>(finChiffres - chiffres.data());
+        for (int z = n; z < rangdecimal; ++z) *p++ = '0';
+        std::memcpy(p, chiffres.data(), static_cast<size_t>(n));
+        p += n;
+      }
+    }
+    return QString::fromLatin1(tampon.data(), p - tampon.data());
+  }
+  return texteArabeGeneral();
+}
+
+QString ChinoisArabe::texteArabeGeneral() const {
   QString texte;
   if (negatif == -1) texte += QLatin1Char('-');
   const double entier = platform::Floor(actuel);
@@ -252,11 +304,30 @@ QString ChinoisArabe::texteArabe() const {
 }
 
 void ChinoisArabe::accepte() {
-  Vue& vue = calc_.vue();
   if (calc_.position == 1) calc_.n0valeur = actuel * negatif;
   ++longeur;
   dernierevaleur = valeur;
-  textactuel += calc_.caractereEnCours;
+  if (lectureEnCours_) {
+    textactuel += entree_;
+  } else {
+    textactuel += calc_.caractereEnCours;
+  }
+  // Inexact: an abbreviated form, a 零 awaiting its digit, digits after 亿 awaiting 万.
+  enItalique_ = italique == 1 || (k == kWan && valeur != kYi && valeur != kPoint);
+  aPublier_ = true;
+  // A whole text shows only what its last accepted character leaves.
+  if (!lectureEnCours_) publier();
+  // The character that brings the digits to 14 is the last one read; an integer part 0
+  // counts no digit.
+  const double entier = std::floor(actuel);
+  const int zero = entier == 0 ? 1 : 0;
+  if (decimal != 0 && decimal * puissanceDeDix(15 + zero - chiffresDe(entier)) < 1.1) sature = 1;
+}
+
+void ChinoisArabe::publier() {
+  if (!aPublier_) return;
+  aPublier_ = false;
+  Vue& vue = calc_.vue();
   if (calc_.position == 1) {
     vue.setAffichage(textactuel);
     calc_.adapterecran();
@@ -266,26 +337,20 @@ void ChinoisArabe::accepte() {
     vue.rafraichir();
   }
   tradenarabe = texteArabe();
-  // Inexact: an abbreviated form, a 零 awaiting its digit, digits after 亿 awaiting 万.
-  const bool enItalique = italique == 1 || (k == kWan && valeur != kYi && valeur != kPoint);
   if (calc_.position == 1) {
-    vue.setEchoItalique(enItalique);
+    vue.setEchoItalique(enItalique_);
     // A lone minus shows "-" and not "-0".
     vue.setEcho(caracteresreconnus::estMoins(vue.affichage()) ? QStringLiteral("-") : tradenarabe);
   }
   if (calc_.position == 2) {
-    vue.setArabeItalique(enItalique);
+    vue.setArabeItalique(enItalique_);
     vue.setArabe(caracteresreconnus::estMoins(vue.chinois()) ? QStringLiteral("-") : tradenarabe);
   }
-  // The character that brings the digits to 14 is the last one read; an integer part 0
-  // counts no digit.
-  const double entier = platform::Floor(actuel);
-  const auto chiffresEntiers = static_cast<int>(platform::Format(entier, QStringLiteral("#")).size());
-  const int zero = entier == 0 ? 1 : 0;
-  if (decimal != 0 && decimal * std::pow(10.0, 15 + zero - chiffresEntiers) < 1.1) sature = 1;
 }
 
 void ChinoisArabe::refuse() {
+  // The message shows the number as far as it was read.
+  publier();
   Vue& vue = calc_.vue();
   if (calc_.position == 1) {
     vue.message(Message::ecritureincorrecte);
@@ -315,6 +380,7 @@ void ChinoisArabe::initialisernombre() {
   sature = 0;
   efcamauvais = false;
   textactuel.clear();
+  aPublier_ = false;
   Vue& vue = calc_.vue();
   if (calc_.position == 1) {
     vue.setAffichage(textactuel);

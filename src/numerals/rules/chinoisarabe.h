@@ -61,8 +61,13 @@ class ChinoisArabe {
   void methodeseparateur();
   void accepte();
 
+  // Shows the number read so far: the display with the tape and history lines (calculator),
+  // the Arabic text with its italics (echo or Arabic field).
+  void publier();
+
   // The Arabic text of the value read so far.
   QString texteArabe() const;
+  QString texteArabeGeneral() const;
   // Whether the echo of the current routing shows an inexact value.
   bool echoItalique();
 
@@ -70,4 +75,10 @@ class ChinoisArabe {
   // Set while cachange writes the trimmed text back, so that the text change it raises does
   // not read the field a second time.
   bool ecritureEnCours_ = false;
+  // While arabisertexte walks a text: the character being taken in, as a view into the text.
+  bool lectureEnCours_ = false;
+  QStringView entree_;
+  // An accepted character not shown yet, and whether the value it leaves is inexact.
+  bool aPublier_ = false;
+  bool enItalique_ = false;
 };

@@ -98,7 +98,11 @@ void ChinoisArabe::arabisertexte() {
     return;
   }
   // The current table's characters, to which the text's are compared for the note.
-  auto caractereSeul = [](const QString& s) { return platform::Len(s) == 1 ? char32_t(platform::Asc(s)) : 0; };
+  auto caractereSeul = [](const QString& s) -> char32_t {
+    if (s.size() == 1) return s[0].unicode();
+    if (s.size() == 2 && s[0].isHighSurrogate() && s[1].isLowSurrogate()) return QChar::surrogateToUcs4(s[0], s[1]);
+    return 0;
+  };
   std::array<char32_t, caracteresreconnus::kNombreDeSens> courants{};
   for (int rang = 0; rang < caracteresreconnus::kNombreDeSens; ++rang) {
     courants[static_cast<size_t>(rang)] = caractereSeul(calc_.*(caracteresreconnus::sensDeRang(rang).courant));
@@ -110,6 +114,8 @@ void ChinoisArabe::arabisertexte() {
   // mismatch.
   const QString texte = textaarabiser;
   const qsizetype taille = texte.size();
+  textactuel.reserve(textactuel.size() + taille);
+  lectureEnCours_ = true;
   qsizetype i = 0;
   qsizetype debut = 0;
   while (i < taille) {
@@ -129,7 +135,7 @@ void ChinoisArabe::arabisertexte() {
     if (efcamauvais && calc_.position == 2) continue;
     // Past the fourteenth digit every numeral is ignored.
     if (sature == 1 && (rang >= 0 || c == zero)) continue;
-    calc_.caractereEnCours = texte.mid(debut, i - debut);
+    entree_ = QStringView(texte).mid(debut, i - debut);
     if (rang >= 0) {
       valeur = caracteresreconnus::sensDeRang(rang).code;
       arrivage();
@@ -140,6 +146,9 @@ void ChinoisArabe::arabisertexte() {
       refuse();
     }
   }
+  lectureEnCours_ = false;
+  entree_ = {};
+  publier();
   // The character taken in is the text's last, as if each had been.
   if (taille > 0) calc_.caractereEnCours = texte.mid(debut);
   // A refused text never shows the note.
