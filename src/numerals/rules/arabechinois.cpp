@@ -1,5 +1,6 @@
 #include "numerals/rules/arabechinois.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -31,6 +32,10 @@ bool isSeparator(QChar c) {
 
 // Every run of zeros becomes one zero.
 bool collapseZeroRuns(QString& t) {
+  // Most texts have no run: they are left alone, without a copy.
+  bool run = false;
+  for (qsizetype i = 1; i < t.size() && !run; ++i) run = t[i] == kZero && t[i - 1] == kZero;
+  if (!run) return false;
   QString out;
   out.reserve(t.size());
   for (QChar c : t) {
@@ -44,6 +49,9 @@ bool collapseZeroRuns(QString& t) {
 
 // A zero right before 万 or 亿 goes.
 bool dropZerosBeforeSeparators(QString& t) {
+  bool found = false;
+  for (qsizetype i = 0; i + 1 < t.size() && !found; ++i) found = t[i] == kZero && isSeparator(t[i + 1]);
+  if (!found) return false;
   QString out;
   out.reserve(t.size());
   for (qsizetype i = 0; i < t.size(); ++i) {
@@ -118,6 +126,7 @@ void ArabeChinois::brutanet() {
 
   // Digits beyond the limit are cut, not rounded, and never looked at: the raw text may be long.
   const int limit = raw.startsWith(QLatin1String("0.")) ? kMaxDigits + 1 : kMaxDigits;
+  textachinoisernet.reserve(std::min<qsizetype>(raw.size(), 2 * (kMaxDigits + 2)));
   int counted = 0;
   for (qsizetype i = 0; i < raw.size() && counted < limit; ++i) {
     const QChar c = raw[i];
@@ -132,6 +141,9 @@ void ArabeChinois::brutanet() {
 void ArabeChinois::partieentiere() {
   tradenchinois.clear();
   pentiere.clear();
+  pentiere.reserve(kMaxIntegerDigits + 1);
+  // A digit and its power for each place, at most.
+  tradenchinois.reserve(4 * kMaxIntegerDigits + 2);
 
   qsizetype taken = 0;
   for (; taken < textachinoisernet.size(); ++taken) {
@@ -160,18 +172,21 @@ void ArabeChinois::partieentiere() {
     const int digit = pentiere[i - 1].unicode() - '0';
     if (digit > 0) {
       unite = *digits[digit - 1];
-      tradenchinois += unite + puiss(place);
+      tradenchinois += unite;
+      tradenchinois += puiss(place);
       continue;
     }
     unite = calc_.cz;
     if (place == 5) {
       // The 万 follows a zero in its place unless the whole 万 group is zero after a 亿.
-      QString before = tradenchinois;
-      while (before.endsWith(calc_.cz)) before.chop(calc_.cz.size());
+      QStringView before(tradenchinois);
+      while (!calc_.cz.isEmpty() && before.endsWith(calc_.cz)) before.chop(calc_.cz.size());
+      const bool afterYi = before.endsWith(calc_.c108);
       tradenchinois += unite;
-      if (!before.endsWith(calc_.c108)) tradenchinois += calc_.c104;
+      if (!afterYi) tradenchinois += calc_.c104;
     } else if (place == 9) {
-      tradenchinois += unite + calc_.c108;
+      tradenchinois += unite;
+      tradenchinois += calc_.c108;
     } else {
       tradenchinois += unite;
     }
@@ -179,10 +194,9 @@ void ArabeChinois::partieentiere() {
 
   // Clean-up, until a round removes nothing: one zero per run of zeros; 一十 loses its 一 at the
   // start only; without decimals trailing zeros go (a lone 零 stays); no zero before 万 or 亿.
-  const QString oneTen = calc_.c1 + calc_.c10;
   for (;;) {
     bool removed = collapseZeroRuns(tradenchinois);
-    if (tradenchinois.startsWith(oneTen)) {
+    if (tradenchinois.startsWith(calc_.c1) && QStringView(tradenchinois).mid(calc_.c1.size()).startsWith(calc_.c10)) {
       tradenchinois.remove(0, calc_.c1.size());
       removed = true;
     }
@@ -276,11 +290,11 @@ QString ArabeChinois::tradenarabedevaleur(double x) {
   int integerDigits = 0;
   if (whole >= 1e14) {
     integerDigits = kMaxDigits;
-  } else if (whole >= 1) {
-    integerDigits = static_cast<int>(QString::number(whole, 'f', 0).size());
+  } else {
+    for (double power = 1; whole >= power; power *= 10) ++integerDigits;
   }
-  const QString text = fixedText(a, kMaxDigits - integerDigits);
-  // A value too small for the 14th decimal reads 0, without a sign.
-  if (text == QLatin1String("0")) return text;
-  return x < 0 ? QLatin1Char('-') + text : text;
+  // Written with its sign in one go; a value too small for the 14th decimal reads 0, unsigned.
+  const QString text = fixedText(x, kMaxDigits - integerDigits);
+  if (text == QLatin1String("-0")) return QStringLiteral("0");
+  return text;
 }
