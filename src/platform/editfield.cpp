@@ -125,7 +125,7 @@ void EditField::removeEnds(int head, int tail) {
   const int to = Utf16Index(text_, length - tail);
   const QString kept = text_.mid(from, to - from);
   if (composing()) {
-    pendingText_ = kept;
+    pendingEdits_.push_back([this, kept] { setText(kept); });
     return;
   }
   // The widget shows each unit of the text as one position, so the ranges are the text's own.
