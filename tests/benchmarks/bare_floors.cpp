@@ -52,8 +52,8 @@ double BareKeypad::click() {
 
 BareField::BareField() {
   window_.resize(281, 60);
-  // One line, as the converter's fields show their text.
-  field_.setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Wrapped at the field's width anywhere in a word, as the converter's fields wrap.
+  field_.setWordWrapMode(QTextOption::WrapAnywhere);
   field_.setGeometry(9, 9, 263, 41);
   window_.show();
   field_.setFocus();

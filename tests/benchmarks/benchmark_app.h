@@ -15,4 +15,9 @@ class BenchmarkApp : public AppFixture {
   using AppFixture::press;
   using AppFixture::processEvents;
   using AppFixture::type;
+
+  // Folds the converter out, so that its fields are on screen as the user sees them.
+  void showConverter() {
+    if (!fpr().DisclosureTriangle1->value()) press(QStringLiteral("DisclosureTriangle1"));
+  }
 };

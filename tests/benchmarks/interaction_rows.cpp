@@ -27,6 +27,7 @@ const QString kThirty = QStringLiteral("负九千九百九十九亿九千九百�
 Row typedCharacter(int samples) {
   BenchmarkApp app;
   BareField bare;
+  app.showConverter();
   app.click(QStringLiteral("EFca"));
   const QString held = kThirty.chopped(1);
   const QString typed = kThirty.right(1);

@@ -53,6 +53,7 @@ std::vector<Row> pasteRows(int samples) {
   std::vector<Row> rows;
   for (const Field& field : kFields) {
     BenchmarkApp app;
+    app.showConverter();
     BareField bare;
     const std::vector<Paste> texts = pastes(field.numeral);
     for (const Paste& paste : texts) {
