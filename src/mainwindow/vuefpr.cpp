@@ -1,5 +1,7 @@
 #include "mainwindow/vuefpr.h"
 
+#include <algorithm>
+
 #include "app/App.h"
 #include "calculator/fband.h"
 #include "calculator/w1.h"
@@ -27,6 +29,37 @@ std::optional<T> prendre(std::optional<T>& garde) {
 
 }  // namespace
 
+void VueFpr::ecrireBandeMaintenant(const Bande& bande) {
+  platform::EditField& field = *fband::get().EditField1;
+  // Grey first, so that the text is coloured as it is written.
+  if (field.textColor() != kGrisBande) field.setTextColor(kGrisBande);
+  const QString avant = field.text();
+  const QString& apres = bande.texte;
+  // The tape mostly changes in its last line: what the field holds already stays, as long as
+  // its finished part, in black, is the same.
+  qsizetype commun = 0;
+  const qsizetype communMax = std::min(avant.size(), apres.size());
+  while (commun < communMax && avant[commun] == apres[commun]) ++commun;
+  if (commun > 0 && commun < apres.size() && apres[commun].isLowSurrogate()) --commun;
+  const int communPoints = platform::CodePointIndex(apres, static_cast<int>(commun));
+  const bool noirIntact = champNoirci_ == &field && longueurNoire_ == bande.longueurDefinitive;
+  if (noirIntact && communPoints >= bande.longueurDefinitive) {
+    if (commun < avant.size() || commun < apres.size()) {
+      field.setSelStart(communPoints);
+      field.setSelLength(platform::Len(avant) - communPoints);
+      field.setSelText(apres.mid(commun));
+      const int ajout = platform::Len(apres) - communPoints;
+      if (ajout > 0) field.setRangeColor(communPoints, ajout, kGrisBande);
+    }
+  } else {
+    field.setText(apres);
+    if (bande.longueurDefinitive > 0) field.setRangeColor(0, bande.longueurDefinitive, 0x000000);
+    champNoirci_ = &field;
+    longueurNoire_ = bande.longueurDefinitive;
+  }
+  field.setScrollPosition(100000);
+}
+
 void VueFpr::appliquerSiLibre() {
   if (profondeur_ == 0) appliquer();
 }
@@ -46,15 +79,7 @@ void VueFpr::appliquer() {
   }
   if (auto texte = prendre(arabe_)) f.EFcr->setText(*texte);
   if (auto texte = prendre(chinois_)) f.EFca->setText(*texte);
-  if (auto bande = prendre(bande_)) {
-    platform::EditField& field = *fband::get().EditField1;
-    // Grey first, so that the text is coloured as it is written: one colour pass, and then
-    // the finished part in black.
-    if (field.textColor() != kGrisBande) field.setTextColor(kGrisBande);
-    field.setText(bande->texte);
-    field.setScrollPosition(100000);
-    if (bande->longueurDefinitive > 0) field.setRangeColor(0, bande->longueurDefinitive, 0x000000);
-  }
+  if (auto bande = prendre(bande_)) ecrireBandeMaintenant(*bande);
   if (rafraichir_) {
     rafraichir_ = false;
     f.refresh(true);

@@ -68,4 +68,8 @@ class VueFpr : public Vue {
     int longueurDefinitive;
   };
   std::optional<Bande> bande_;
+  void ecrireBandeMaintenant(const Bande& bande);
+  // The tape field whose finished part was last written in black, and its length.
+  const void* champNoirci_ = nullptr;
+  int longueurNoire_ = -1;
 };

@@ -5,6 +5,7 @@
 #include "calculator/calculator_fixture.h"
 #include "calculator/fband.h"
 #include "calculator/w1.h"
+#include "platform/core/text.h"
 #include "support/field_work.h"
 
 namespace {
@@ -30,6 +31,20 @@ TEST_F(EventWritesTest, EqualsWritesTheOpenTapeOnceAndColoursItOnce) {
   EXPECT_EQ(meter.unitsWritten(), tape.text().size());
   // The whole text in grey, then its finished part in black.
   EXPECT_EQ(meter.unitsFormatted(), tape.text().size() + finished);
+}
+
+TEST_F(EventWritesTest, AKeyWithTheTapeOpenWritesOnlyTheLineItChanges) {
+  ouvrirBande();
+  frappe(QStringLiteral("十二加三=乘二"));
+  const platform::EditField& tape = *application().liveInstance<fband>()->EditField1;
+  const FieldWorkMeter meter(tape);
+  frappe(QStringLiteral("十"));
+  EXPECT_EQ(tape.text(), a().ecriresurbande.textebande);
+  // "十" and the line's separator.
+  EXPECT_EQ(meter.unitsWritten(), 2);
+  // The finished calculation stays black, the one in progress grey.
+  EXPECT_EQ(tape.colorAt(0), 0x000000u);
+  EXPECT_EQ(tape.colorAt(platform::Len(tape.text()) - 2), 0x7B7B7Bu);
 }
 
 TEST_F(EventWritesTest, TheHiddenHistoryWindowIsNotWrittenWhileItsModelFollows) {
