@@ -65,6 +65,10 @@ void VueFpr::appliquerSiLibre() {
 }
 
 void VueFpr::appliquer() {
+  // An event that wrote nothing reaches no window.
+  const bool rien = !affichage_ && !echo_ && !operateur_ && !symbole_ && !chinois_ && !arabe_ && !tailleAffichage_ &&
+                    !echoItalique_ && !arabeItalique_ && !bande_ && !rafraichir_;
+  if (rien) return;
   Fpr& f = fpr();
   if (auto texte = prendre(affichage_)) f.StaticText1->setText(*texte);
   if (auto taille = prendre(tailleAffichage_)) f.StaticText1->setTextSize(*taille);
