@@ -100,7 +100,7 @@ class CanvasWidget : public QWidget {
 };
 
 QFont resolveFont(const FontSpec& spec);
-// The line height of a static text in the face of the spec: the face's own line spacing, but
+// The line height of a static text in the FontSpec's face: the face's own line spacing, but
 // no more than the design's platform gave "Hei", whose lines were about as tall as its size.
 qreal lineHeightFor(const FontSpec& spec, const QFont& font);
 // The ink of one line of text in the font, its baseline at y = 0 and its start at x = 0, with
