@@ -10,10 +10,12 @@
 namespace platform {
 
 // Opens a document or a URL with the desktop's default application; `failed` runs when the
-// desktop has nothing to open it with. The opener lives as a child of `owner` while it runs.
+// desktop has nothing to open it with, and only while `owner` lives. What the desktop opened
+// runs on when `owner` and the application end.
 void openWithDesktop(const QUrl& target, QObject& owner, std::function<void()> failed);
-// Opens the desktop's language settings; `failed` runs when no tool for them can be started.
-void openDesktopLanguageSettings(QObject& owner, std::function<void()> failed);
+// Opens the desktop's language settings in a tool that runs on its own; `failed` runs when no
+// tool for them is installed or the tool cannot be started.
+void openDesktopLanguageSettings(std::function<void()> failed);
 QString desktopPreferencesFolder();
 QStringList desktopUiLanguages();
 

@@ -12,8 +12,7 @@ void openWithDesktop(const QUrl& target, QObject& owner, std::function<void()> f
   if (!QDesktopServices::openUrl(target) && failed) failed();
 }
 
-void openDesktopLanguageSettings(QObject& owner, std::function<void()> failed) {
-  (void)owner;
+void openDesktopLanguageSettings(std::function<void()> failed) {
   const bool started = QProcess::startDetached(
       QStringLiteral("open"), {QStringLiteral("x-apple.systempreferences:com.apple.Localization-Settings")});
   if (!started && failed) failed();

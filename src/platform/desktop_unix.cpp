@@ -8,39 +8,41 @@ namespace platform {
 
 namespace {
 
-// Runs a desktop tool and watches it: a tool that cannot start, or that ends saying it failed
-// (xdg-open's codes for a missing handler, a tool's own error), runs `failed`. A tool that is
-// still running (a viewer that xdg-open waits for) has done its work.
-void runTool(const QString& program, const QStringList& arguments, QObject& owner, std::function<void()> failed) {
-  const QString path = QStandardPaths::findExecutable(program);
+// Runs xdg-open and watches it: an opener that cannot start, or that ends saying it failed
+// (its codes for a missing handler or a failed action), runs `failed` while `owner` lives. An
+// opener still running (a viewer that it waits for) has done its work. The process has no
+// parent: deleting a running QProcess kills it, and the viewer must outlive the application.
+void runOpener(const QString& argument, QObject& owner, std::function<void()> failed) {
+  const QString path = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
   if (path.isEmpty()) {
     if (failed) failed();
     return;
   }
-  auto* process = new QProcess(&owner);
-  // What the tool prints is for a terminal, not for the user of a window; its exit code speaks.
+  auto* process = new QProcess;
+  // What the opener prints is for a terminal, not for the user of a window; its exit code speaks.
   process->setStandardOutputFile(QProcess::nullDevice());
   process->setStandardErrorFile(QProcess::nullDevice());
-  QObject::connect(process, &QProcess::finished, process, [process, failed](int code, QProcess::ExitStatus status) {
+  QObject::connect(process, &QProcess::finished, &owner, [failed](int code, QProcess::ExitStatus status) {
     if ((status != QProcess::NormalExit || code != 0) && failed) failed();
-    process->deleteLater();
   });
-  QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
-    if (error != QProcess::FailedToStart) return;
-    if (failed) failed();
-    process->deleteLater();
+  QObject::connect(process, &QProcess::errorOccurred, &owner, [failed](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart && failed) failed();
   });
-  process->start(path, arguments);
+  QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+  QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) process->deleteLater();
+  });
+  process->start(path, {argument});
 }
 
 }  // namespace
 
 void openWithDesktop(const QUrl& target, QObject& owner, std::function<void()> failed) {
   const QString argument = target.isLocalFile() ? target.toLocalFile() : target.toString();
-  runTool(QStringLiteral("xdg-open"), {argument}, owner, std::move(failed));
+  runOpener(argument, owner, std::move(failed));
 }
 
-void openDesktopLanguageSettings(QObject& owner, std::function<void()> failed) {
+void openDesktopLanguageSettings(std::function<void()> failed) {
   // The language page of the settings of the desktops that Debian ships with one.
   const QList<QStringList> candidates = {
       {QStringLiteral("gnome-control-center"), QStringLiteral("region")},
@@ -50,8 +52,15 @@ void openDesktopLanguageSettings(QObject& owner, std::function<void()> failed) {
       {QStringLiteral("lxqt-config-locale")},
   };
   for (const QStringList& candidate : candidates) {
-    if (QStandardPaths::findExecutable(candidate.first()).isEmpty()) continue;
-    runTool(candidate.first(), candidate.mid(1), owner, std::move(failed));
+    const QString path = QStandardPaths::findExecutable(candidate.first());
+    if (path.isEmpty()) continue;
+    // The settings window is the user's own once it is open: it runs on after the application.
+    QProcess tool;
+    tool.setProgram(path);
+    tool.setArguments(candidate.mid(1));
+    tool.setStandardOutputFile(QProcess::nullDevice());
+    tool.setStandardErrorFile(QProcess::nullDevice());
+    if (!tool.startDetached() && failed) failed();
     return;
   }
   if (failed) failed();

@@ -24,7 +24,7 @@ void QtServices::openDocument(const QString& path, Failed failed) {
   openWithDesktop(QUrl::fromLocalFile(path), openers_, std::move(failed));
 }
 
-void QtServices::openLanguageSettings(Failed failed) { openDesktopLanguageSettings(openers_, std::move(failed)); }
+void QtServices::openLanguageSettings(Failed failed) { openDesktopLanguageSettings(std::move(failed)); }
 
 QStringList QtServices::uiLanguages() { return desktopUiLanguages(); }
 

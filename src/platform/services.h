@@ -48,7 +48,8 @@ class QtServices : public Services {
   QString executablePath() override;
 
  private:
-  // Owns the desktop's openers while they run.
+  // Hears the desktop's openers while the services live: an opener that fails after the
+  // application has ended reports to no one.
   QObject openers_;
 };
 
