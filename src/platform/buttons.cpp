@@ -2,8 +2,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QToolButton>
 
 #include "platform/controls.h"
@@ -11,24 +9,6 @@
 #include "platform/window.h"
 
 namespace platform {
-
-namespace {
-
-// Where the style draws a button's caption: aligned in the style's contents rect at the
-// font's line height, its glyphs where the text's ink falls on that line.
-QRect captionInk(const QWidget* widget, const QString& text, QStyle::SubElement contents, Qt::Alignment alignment) {
-  if (text.isEmpty()) return {};
-  QStyleOptionButton option;
-  option.initFrom(widget);
-  option.text = text;
-  const QRect area = widget->style()->subElementRect(contents, &option, widget);
-  const QFontMetrics metrics(widget->font());
-  const QRect line = QStyle::alignedRect(widget->layoutDirection(), alignment,
-                                         QSize(metrics.horizontalAdvance(text), metrics.height()), area);
-  return wholeInkPixels(textInk(text, widget->font()).translated(line.left(), line.top() + metrics.ascent()));
-}
-
-}  // namespace
 
 // ---- BevelButton ----
 
@@ -60,10 +40,6 @@ void BevelButton::setTextSize(int size) {
 }
 
 void BevelButton::applyFont() { widget()->setFont(resolveFont(font_)); }
-
-QRect BevelButton::textInk() const {
-  return captionInk(widget(), caption_, QStyle::SE_PushButtonContents, Qt::AlignCenter);
-}
 
 void BevelButton::push() {
   if (onAction_) onAction_();
@@ -117,10 +93,6 @@ void PushButton::setTextSize(int size) {
   widget()->setFont(resolveFont(font_));
 }
 
-QRect PushButton::textInk() const {
-  return captionInk(widget(), caption_, QStyle::SE_PushButtonContents, Qt::AlignCenter);
-}
-
 void PushButton::push() {
   if (onAction_) onAction_();
 }
@@ -149,10 +121,6 @@ void CheckBox::setValue(bool value) {
 void CheckBox::setTextSize(int size) {
   font_.size = size;
   widget()->setFont(resolveFont(font_));
-}
-
-QRect CheckBox::textInk() const {
-  return captionInk(widget(), caption_, QStyle::SE_CheckBoxContents, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void CheckBox::clicked() {
@@ -192,10 +160,6 @@ void RadioButton::setValue(bool value) {
       other->applyValue();
     }
   }
-}
-
-QRect RadioButton::textInk() const {
-  return captionInk(widget(), caption_, QStyle::SE_RadioButtonContents, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void RadioButton::clicked() {

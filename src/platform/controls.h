@@ -74,9 +74,6 @@ class Control {
   void connectMouseExit(std::function<void()> handler);
 
   QWidget* widget() const { return widget_; }
-  // Where the glyphs of the control's text are drawn, in its own coordinates (an empty rect
-  // for a control without text); the whole text shows when this lies inside its bounds.
-  virtual QRect textInk() const { return {}; }
 
   // Layer hooks.
   void focusGained();
@@ -148,7 +145,9 @@ class StaticText : public Control {
   void setTextAlign(TextAlign align);
   bool multiline() const { return multiline_; }
   void setMultiline(bool on);
-  QRect textInk() const override;
+  // Where the glyphs of the text are drawn, in the control's own coordinates, as laid out;
+  // the whole text shows when this lies inside its bounds.
+  QRect textInk() const;
 
  protected:
   void mouseHandlersChanged() override;
@@ -276,7 +275,6 @@ class BevelButton : public Control {
   QString textFont() const { return font_.family; }
   void setTextSize(int size);
   int textSize() const { return font_.size; }
-  QRect textInk() const override;
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   // What a click does.
   void push();
@@ -332,7 +330,6 @@ class PushButton : public Control {
   bool isCancel() const { return cancel_; }
   void setCancel(bool on) { cancel_ = on; }
   void setTextSize(int size);
-  QRect textInk() const override;
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   void push();
 
@@ -353,7 +350,6 @@ class CheckBox : public Control {
   // Sets the tick without raising Action.
   void setValue(bool value);
   void setTextSize(int size);
-  QRect textInk() const override;
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   // Layer hook: a user's click.
   void clicked();
@@ -375,7 +371,6 @@ class RadioButton : public Control {
   bool value() const { return value_; }
   // Sets the value without raising Action; true clears the other buttons of the group.
   void setValue(bool value);
-  QRect textInk() const override;
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   // Layer hook: a user's click.
   void clicked();

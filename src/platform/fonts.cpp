@@ -4,10 +4,8 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QRawFont>
-#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "platform/widgets_p.h"
 
@@ -57,16 +55,6 @@ qreal lineHeightFor(const FontSpec& spec, const QFont& font) {
   // Hei's lines were the size and a twentieth: two lines of 20 fit the display's 44 pixels.
   const qreal size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
   return std::min(own, std::ceil(size * 1.05));
-}
-
-QRectF textInk(const QString& text, const QFont& font) {
-  QTextLayout layout(text, font);
-  layout.beginLayout();
-  QTextLine line = layout.createLine();
-  if (!line.isValid()) return {};
-  line.setLineWidth(std::numeric_limits<int>::max() / 256);
-  layout.endLayout();
-  return glyphsInk(layout.glyphRuns()).translated(0, -line.ascent());
 }
 
 QRect wholeInkPixels(const QRectF& ink) {

@@ -103,9 +103,6 @@ QFont resolveFont(const FontSpec& spec);
 // The line height of a static text in the FontSpec's face: the face's own line spacing, but
 // no more than the design's platform gave "Hei", whose lines were about as tall as its size.
 qreal lineHeightFor(const FontSpec& spec, const QFont& font);
-// The ink of one line of text in the font, its baseline at y = 0 and its start at x = 0, with
-// the glyphs of the fallback faces that draw what the font lacks.
-QRectF textInk(const QString& text, const QFont& font);
 // The pixels that ink covers whole: the antialiased fringe of less than a pixel beyond them
 // is not part of a glyph that an edge would cut off.
 QRect wholeInkPixels(const QRectF& ink);

@@ -1,8 +1,9 @@
-// Every text that a window shows fits its control, measured on the text as laid out: the
-// static texts, captions, buttons, check boxes and radio buttons of every window, in the four
-// interface languages and in the English that other languages fall back to; and the display
-// with every length of number that the reader takes.
+// Every text that a window shows fits its control, measured on the text as laid out or as
+// painted: the static texts, captions, buttons, check boxes and radio buttons of every window,
+// in the four interface languages and in the English that other languages fall back to; and
+// the display with every length of number that the reader takes.
 
+#include <QAbstractButton>
 #include <QWidget>
 
 #include "calculator/fband.h"
@@ -11,13 +12,32 @@
 #include "dialogs/fapropos.h"
 #include "numerals/fouimais.h"
 #include "support/app_fixture.h"
+#include "support/caption_ink.h"
 
 namespace {
 
+// Where the control's text shows, in its own coordinates: a static text's laid-out glyphs, a
+// button's caption as its style paints it.
+QRect inkOf(const platform::Control& control) {
+  if (const auto* text = dynamic_cast<const platform::StaticText*>(&control)) return text->textInk();
+  if (auto* button = qobject_cast<QAbstractButton*>(control.widget())) return paintedCaption(*button);
+  return {};
+}
+
 // The part of the control's text that its control, or a control around it, cuts off: empty when
-// the whole text shows.
+// the whole text shows. A caption that its button cuts paints less than it does uncut.
 QString cutOff(const platform::Control& control) {
-  QRect ink = control.textInk();
+  QRect ink = inkOf(control);
+  if (auto* button = qobject_cast<QAbstractButton*>(control.widget())) {
+    const QSize uncut = uncutCaptionSize(*button);
+    if (ink.size() != uncut) {
+      return QStringLiteral("caption painted %1x%2, uncut %3x%4")
+          .arg(ink.width())
+          .arg(ink.height())
+          .arg(uncut.width())
+          .arg(uncut.height());
+    }
+  }
   if (ink.isEmpty()) return {};
   const QWidget* content = control.window().content();
   for (const QWidget* w = control.widget(); w && w != content; w = w->parentWidget()) {
