@@ -39,7 +39,7 @@ void BevelButton::setTextSize(int size) {
   applyFont();
 }
 
-void BevelButton::applyFont() { widget()->setFont(resolveFont(font_)); }
+void BevelButton::applyFont() { setControlFont(widget(), font_); }
 
 void BevelButton::push() {
   if (onAction_) onAction_();
@@ -75,7 +75,7 @@ PushButton::PushButton(Window& window, QString name, Control* parent, int index)
   button->setAutoDefault(false);
   setWidget(button);
   QObject::connect(button, &QPushButton::clicked, button, [this] { push(); });
-  widget()->setFont(resolveFont(font_));
+  setControlFont(widget(), font_);
 }
 
 void PushButton::setCaption(const QString& caption) {
@@ -90,7 +90,7 @@ void PushButton::setDefault(bool on) {
 
 void PushButton::setTextSize(int size) {
   font_.size = size;
-  widget()->setFont(resolveFont(font_));
+  setControlFont(widget(), font_);
 }
 
 void PushButton::push() {
@@ -104,7 +104,7 @@ CheckBox::CheckBox(Window& window, QString name, Control* parent, int index)
   auto* box = new QCheckBox(parentWidget());
   setWidget(box);
   QObject::connect(box, &QCheckBox::clicked, box, [this] { clicked(); });
-  widget()->setFont(resolveFont(font_));
+  setControlFont(widget(), font_);
 }
 
 void CheckBox::setCaption(const QString& caption) {
@@ -120,7 +120,7 @@ void CheckBox::setValue(bool value) {
 
 void CheckBox::setTextSize(int size) {
   font_.size = size;
-  widget()->setFont(resolveFont(font_));
+  setControlFont(widget(), font_);
 }
 
 void CheckBox::clicked() {
@@ -136,7 +136,7 @@ RadioButton::RadioButton(Window& window, QString name, Control* parent, int inde
   radio->setAutoExclusive(false);
   setWidget(radio);
   QObject::connect(radio, &QRadioButton::clicked, radio, [this] { clicked(); });
-  widget()->setFont(resolveFont(font_));
+  setControlFont(widget(), font_);
 }
 
 void RadioButton::setCaption(const QString& caption) {

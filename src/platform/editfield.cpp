@@ -284,7 +284,7 @@ void EditField::setTextSize(int size) {
   applyFont();
 }
 
-void EditField::applyFont() { widget()->setFont(resolveFont(font_)); }
+void EditField::applyFont() { setControlFont(widget(), font_); }
 
 void EditField::setTextColor(Color color) {
   textColor_ = color;

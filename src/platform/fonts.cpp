@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QHash>
 #include <QRawFont>
 #include <algorithm>
 #include <cmath>
@@ -31,11 +32,9 @@ QString chineseFamily() {
   return family;
 }
 
-}  // namespace
-
-QFont resolveFont(const FontSpec& spec) {
+QFont makeFont(const FontSpec& spec) {
   QFont font = QApplication::font();
-  if (spec.family.compare(QLatin1String("hei"), Qt::CaseInsensitive) == 0) {
+  if (isHei(spec)) {
     font.setFamilies({chineseFamily()});
   } else if (spec.family.compare(QLatin1String("system"), Qt::CaseInsensitive) != 0 && !spec.family.isEmpty()) {
     font.setFamilies({spec.family, chineseFamily()});
@@ -49,9 +48,37 @@ QFont resolveFont(const FontSpec& spec) {
   return font;
 }
 
-qreal lineHeightFor(const FontSpec& spec, const QFont& font) {
+}  // namespace
+
+// Controls of one face and size share one font object, so they share its loaded engines too.
+QFont resolveFont(const FontSpec& spec) {
+  static QFont base;
+  static QHash<QString, QFont> fonts;
+  if (!(base == QApplication::font())) {
+    base = QApplication::font();
+    fonts.clear();
+  }
+  const QString key = spec.family.toCaseFolded() + QLatin1Char('/') + QString::number(spec.size) +
+                      QLatin1Char(spec.bold ? 'b' : '-') + QLatin1Char(spec.italic ? 'i' : '-') +
+                      QLatin1Char(spec.underline ? 'u' : '-');
+  auto found = fonts.constFind(key);
+  if (found == fonts.constEnd()) found = fonts.insert(key, makeFont(spec));
+  return *found;
+}
+
+void setControlFont(QWidget* widget, const FontSpec& spec) {
+  const QFont font = resolveFont(spec);
+  // A widget that already shows the font keeps its own: setting it again would copy it and lay
+  // the widget out anew.
+  if (widget->font() == font && widget->font().resolveMask() == font.resolveMask()) return;
+  widget->setFont(font);
+}
+
+bool isHei(const FontSpec& spec) { return spec.family.compare(QLatin1String("hei"), Qt::CaseInsensitive) == 0; }
+
+qreal lineHeightFor(const QFont& font, bool hei) {
   const qreal own = QFontMetricsF(font).lineSpacing();
-  if (spec.family.compare(QLatin1String("hei"), Qt::CaseInsensitive) != 0) return own;
+  if (!hei) return own;
   // Hei's lines were the size and a twentieth: two lines of 20 fit the display's 44 pixels.
   const qreal size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
   return std::min(own, std::ceil(size * 1.05));

@@ -35,8 +35,9 @@ void LabelWidget::setWordWrap(bool on) {
   invalidate();
 }
 
-void LabelWidget::setLineHeight(qreal height) {
-  lineHeight_ = height;
+void LabelWidget::setHeiLines(bool on) {
+  if (on == heiLines_) return;
+  heiLines_ = on;
   invalidate();
 }
 
@@ -56,7 +57,7 @@ void LabelWidget::layOut() const {
   paragraphs_.clear();
   const QFontMetricsF metrics(font());
   const qreal natural = metrics.ascent() + metrics.descent();
-  const qreal step = lineHeight_ > 0 ? lineHeight_ : metrics.lineSpacing();
+  const qreal step = lineHeightFor(font(), heiLines_);
   // A line shorter than the face's own gives up the room in the share of the face's descent:
   // the glyphs, which stand mostly above the baseline, stay whole within it.
   const qreal baseline = metrics.ascent() - std::max<qreal>(natural - step, 0) * metrics.descent() / natural;
@@ -178,9 +179,8 @@ void StaticText::setMultiline(bool on) {
 }
 
 void StaticText::applyFont() {
-  const QFont font = resolveFont(font_);
-  widget()->setFont(font);
-  label()->setLineHeight(lineHeightFor(font_, font));
+  setControlFont(widget(), font_);
+  label()->setHeiLines(isHei(font_));
 }
 
 void StaticText::applyAlignment() {

@@ -64,7 +64,8 @@ class LabelWidget : public QWidget {
   void setText(const QString& text);
   void setAlignment(Qt::Alignment horizontal);
   void setWordWrap(bool on);
-  void setLineHeight(qreal height);
+  // Lines as tall as the design's platform made Hei's rather than the face's own spacing.
+  void setHeiLines(bool on);
   // Where the glyphs of the laid-out text are drawn, in the widget's coordinates; it may reach
   // beyond the widget, which clips it.
   QRectF inkRect() const;
@@ -81,7 +82,7 @@ class LabelWidget : public QWidget {
   QString text_;
   Qt::Alignment alignment_ = Qt::AlignLeft;
   bool wordWrap_ = false;
-  qreal lineHeight_ = 0;  // 0: the face's own line spacing
+  bool heiLines_ = false;
   mutable std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
   mutable bool laidOut_ = false;
 };
@@ -100,9 +101,12 @@ class CanvasWidget : public QWidget {
 };
 
 QFont resolveFont(const FontSpec& spec);
-// The line height of a static text in the FontSpec's face: the face's own line spacing, but
-// no more than the design's platform gave "Hei", whose lines were about as tall as its size.
-qreal lineHeightFor(const FontSpec& spec, const QFont& font);
+// Gives the widget the font of the spec, unless it has it already.
+void setControlFont(QWidget* widget, const FontSpec& spec);
+bool isHei(const FontSpec& spec);
+// The line height of a static text in the font: the face's own line spacing, but for Hei no
+// more than the design's platform gave it, whose lines were about as tall as its size.
+qreal lineHeightFor(const QFont& font, bool hei);
 // The pixels that ink covers whole: the antialiased fringe of less than a pixel beyond them
 // is not part of a glyph that an edge would cut off.
 QRect wholeInkPixels(const QRectF& ink);
