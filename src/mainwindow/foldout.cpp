@@ -22,6 +22,7 @@ void setChecked(platform::MenuItem* item, bool on) {
 }  // namespace
 
 void Fpr::DisclosureTriangle1_Action() {
+  const VueFpr::Evenement evenement(app().vueFpr());
   // A converter field that had the input gives it back to the calculator, and the display's
   // number becomes the one being entered again, as a click on the display makes it: the
   // reader may hold the field's number.
