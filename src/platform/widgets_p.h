@@ -101,7 +101,7 @@ class CanvasWidget : public QWidget {
 };
 
 QFont resolveFont(const FontSpec& spec);
-// Gives the widget the font of the spec, unless it has it already.
+// Gives the widget the font that the FontSpec names, unless it has it already.
 void setControlFont(QWidget* widget, const FontSpec& spec);
 bool isHei(const FontSpec& spec);
 // The line height of a static text in the font: the face's own line spacing, but for Hei no
