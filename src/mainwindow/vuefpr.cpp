@@ -67,7 +67,7 @@ void VueFpr::appliquerSiLibre() {
 void VueFpr::appliquer() {
   // An event that wrote nothing reaches no window.
   const bool rien = !affichage_ && !echo_ && !operateur_ && !symbole_ && !chinois_ && !arabe_ && !tailleAffichage_ &&
-                    !echoItalique_ && !arabeItalique_ && !bande_ && !rafraichir_;
+                    !echoItalique_ && !arabeItalique_ && !bande_;
   if (rien) return;
   Fpr& f = fpr();
   if (auto texte = prendre(affichage_)) f.StaticText1->setText(*texte);
@@ -84,10 +84,6 @@ void VueFpr::appliquer() {
   if (auto texte = prendre(arabe_)) f.EFcr->setText(*texte);
   if (auto texte = prendre(chinois_)) f.EFca->setText(*texte);
   if (auto bande = prendre(bande_)) ecrireBandeMaintenant(*bande);
-  if (rafraichir_) {
-    rafraichir_ = false;
-    f.refresh(true);
-  }
 }
 
 QString VueFpr::affichage() const { return affichage_ ? *affichage_ : fpr().StaticText1->text(); }
@@ -161,10 +157,9 @@ void VueFpr::focus(Cible cible) {
   }
 }
 
-void VueFpr::rafraichir() {
-  rafraichir_ = true;
-  appliquerSiLibre();
-}
+// Every control written above repaints itself; repainting the whole window as well drew all
+// the keys again on each press, for the same pixels.
+void VueFpr::rafraichir() {}
 
 void VueFpr::message(Message message) {
   appliquer();

@@ -62,7 +62,6 @@ class VueFpr : public Vue {
   std::optional<QString> affichage_, echo_, operateur_, symbole_, chinois_, arabe_;
   std::optional<int> tailleAffichage_;
   std::optional<bool> echoItalique_, arabeItalique_;
-  bool rafraichir_ = false;
   struct Bande {
     QString texte;
     int longueurDefinitive;
