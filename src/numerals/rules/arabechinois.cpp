@@ -7,6 +7,7 @@
 #include "calculator/rules/calculette.h"
 #include "numerals/rules/caracteresreconnus.h"
 #include "numerals/rules/chinoisarabe.h"
+#include "numerals/rules/reusedbuffer.h"
 #include "platform/core/text.h"
 
 namespace {
@@ -109,7 +110,7 @@ void ArabeChinois::chinoisertexte() {
 
 void ArabeChinois::brutanet() {
   tropbig = false;
-  textachinoisernet.clear();
+  clearKeepingCapacity(textachinoisernet);
   QString& raw = textachinoiserbrut;
 
   qsizetype start = 0;
@@ -139,8 +140,8 @@ void ArabeChinois::brutanet() {
 }
 
 void ArabeChinois::partieentiere() {
-  tradenchinois.clear();
-  pentiere.clear();
+  clearKeepingCapacity(tradenchinois);
+  clearKeepingCapacity(pentiere);
   pentiere.reserve(kMaxIntegerDigits + 1);
   // A digit and its power for each place, at most.
   tradenchinois.reserve(4 * kMaxIntegerDigits + 2);
@@ -213,11 +214,12 @@ void ArabeChinois::partieentiere() {
   if (negatifa == -1) tradenchinois.prepend(calc_.cn);
 }
 
-QString ArabeChinois::puiss(int p) const {
-  const std::array<const QString*, 12> units = {nullptr,     &calc_.c10, &calc_.c100, &calc_.c1000,
+const QString& ArabeChinois::puiss(int p) const {
+  static const QString none;
+  const std::array<const QString*, 12> units = {&none,       &calc_.c10, &calc_.c100, &calc_.c1000,
                                                 &calc_.c104, &calc_.c10, &calc_.c100, &calc_.c1000,
                                                 &calc_.c108, &calc_.c10, &calc_.c100, &calc_.c1000};
-  if (p < 1 || p > 12 || units[p - 1] == nullptr) return {};
+  if (p < 1 || p > 12) return none;
   return *units[p - 1];
 }
 

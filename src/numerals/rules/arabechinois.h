@@ -40,7 +40,7 @@ class ArabeChinois {
  private:
   void brutanet();
   void partieentiere();
-  QString puiss(int p) const;
+  const QString& puiss(int p) const;
   void partiedecimale();
   void affichertradenchinois();
   void erreur();

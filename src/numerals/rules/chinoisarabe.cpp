@@ -7,6 +7,7 @@
 
 #include "calculator/rules/calculette.h"
 #include "numerals/rules/caracteresreconnus.h"
+#include "numerals/rules/reusedbuffer.h"
 #include "platform/core/text.h"
 
 namespace {
@@ -25,7 +26,7 @@ int chiffresDe(double entier) {
 }
 
 double puissanceDeDix(int n) {
-  static constexpr std::array<double, 17> puissances = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
+  static constexpr std::array<double, 17> puissances = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
                                                         1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
   return n >= 0 && n < static_cast<int>(puissances.size()) ? puissances[static_cast<size_t>(n)] : std::pow(10.0, n);
 }
@@ -379,7 +380,7 @@ void ChinoisArabe::initialisernombre() {
   longeur = 0;
   sature = 0;
   efcamauvais = false;
-  textactuel.clear();
+  clearKeepingCapacity(textactuel);
   aPublier_ = false;
   Vue& vue = calc_.vue();
   if (calc_.position == 1) {

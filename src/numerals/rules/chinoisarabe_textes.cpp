@@ -4,6 +4,7 @@
 #include "calculator/rules/calculette.h"
 #include "numerals/rules/caracteresreconnus.h"
 #include "numerals/rules/chinoisarabe.h"
+#include "numerals/rules/reusedbuffer.h"
 #include "platform/core/text.h"
 
 namespace caracteresreconnus {
@@ -150,7 +151,7 @@ void ChinoisArabe::arabisertexte() {
   entree_ = {};
   publier();
   // The character taken in is the text's last, as if each had been.
-  if (taille > 0) calc_.caractereEnCours = texte.mid(debut);
+  if (taille > 0) assignKeepingCapacity(calc_.caractereEnCours, QStringView(texte).mid(debut));
   // A refused text never shows the note.
   if (fouimaisdemandee == 1 && vue.arabe() != kTexteRefuse) {
     vue.montrerNote();
