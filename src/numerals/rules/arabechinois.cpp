@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include <QVarLengthArray>
+
 #include "calculator/rules/calculette.h"
 #include "numerals/rules/caracteresreconnus.h"
 #include "numerals/rules/chinoisarabe.h"
@@ -28,40 +30,50 @@ bool isSeparator(QChar c) {
   return sens != nullptr && (sens->code == ChinoisArabe::kWan || sens->code == ChinoisArabe::kYi);
 }
 
-// The clean-up rules below, each run to exhaustion in one walk over the text. Every rule only
-// removes characters, so repeating the round until it removes nothing ends after a few rounds.
+// The numeral is built in a buffer on the stack: a digit and its power for each place, at most.
+using Numeral = QVarLengthArray<QChar, 64>;
 
-// Every run of zeros becomes one zero.
-bool collapseZeroRuns(QString& t) {
-  // Most texts have no run: they are left alone, without a copy.
-  bool run = false;
-  for (qsizetype i = 1; i < t.size() && !run; ++i) run = t[i] == kZero && t[i - 1] == kZero;
-  if (!run) return false;
-  QString out;
-  out.reserve(t.size());
-  for (QChar c : t) {
-    if (c == kZero && !out.isEmpty() && out.back() == kZero) continue;
-    out.append(c);
+void put(Numeral& t, const QString& s) { t.append(s.constData(), s.size()); }
+
+// Whether s begins at `at` (or ends at `end`); an empty s is found anywhere, as by startsWith.
+bool startsWithAt(const Numeral& t, qsizetype at, const QString& s) {
+  return at + s.size() <= t.size() && std::equal(s.begin(), s.end(), t.begin() + at);
+}
+
+bool endsWithAt(const Numeral& t, qsizetype end, const QString& s) {
+  return s.size() <= end && std::equal(s.begin(), s.end(), t.begin() + (end - s.size()));
+}
+
+// Removes from the text the characters for which drop(i) holds, in one walk, in place.
+template <class Drop>
+bool removeWhere(Numeral& t, Drop drop) {
+  qsizetype kept = 0;
+  for (qsizetype i = 0; i < t.size(); ++i) {
+    if (!drop(i)) t[kept++] = t[i];
   }
-  if (out.size() == t.size()) return false;
-  t = out;
+  if (kept == t.size()) return false;
+  t.resize(kept);
   return true;
 }
 
+// The clean-up rules below, each run to exhaustion in one walk over the text. Every rule only
+// removes characters, so repeating the round until it removes nothing ends after a few rounds.
+// The decisions look at the text as it was before the walk.
+
+// Every run of zeros becomes one zero.
+bool collapseZeroRuns(Numeral& t) {
+  QChar previous;
+  return removeWhere(t, [&](qsizetype i) {
+    const bool drop = i > 0 && t[i] == kZero && previous == kZero;
+    previous = t[i];
+    return drop;
+  });
+}
+
 // A zero right before 万 or 亿 goes.
-bool dropZerosBeforeSeparators(QString& t) {
-  bool found = false;
-  for (qsizetype i = 0; i + 1 < t.size() && !found; ++i) found = t[i] == kZero && isSeparator(t[i + 1]);
-  if (!found) return false;
-  QString out;
-  out.reserve(t.size());
-  for (qsizetype i = 0; i < t.size(); ++i) {
-    if (t[i] == kZero && i + 1 < t.size() && isSeparator(t[i + 1])) continue;
-    out.append(t[i]);
-  }
-  if (out.size() == t.size()) return false;
-  t = out;
-  return true;
+bool dropZerosBeforeSeparators(Numeral& t) {
+  // The next character is still unmoved: the walk writes only behind it.
+  return removeWhere(t, [&](qsizetype i) { return t[i] == kZero && i + 1 < t.size() && isSeparator(t[i + 1]); });
 }
 
 // A value rounded to d decimals, half away from zero, on its exact binary value.
@@ -127,7 +139,7 @@ void ArabeChinois::brutanet() {
 
   // Digits beyond the limit are cut, not rounded, and never looked at: the raw text may be long.
   const int limit = raw.startsWith(QLatin1String("0.")) ? kMaxDigits + 1 : kMaxDigits;
-  textachinoisernet.reserve(std::min<qsizetype>(raw.size(), 2 * (kMaxDigits + 2)));
+  reserveOnce(textachinoisernet, std::min<qsizetype>(raw.size(), 2 * (kMaxDigits + 2)));
   int counted = 0;
   for (qsizetype i = 0; i < raw.size() && counted < limit; ++i) {
     const QChar c = raw[i];
@@ -142,9 +154,7 @@ void ArabeChinois::brutanet() {
 void ArabeChinois::partieentiere() {
   clearKeepingCapacity(tradenchinois);
   clearKeepingCapacity(pentiere);
-  pentiere.reserve(kMaxIntegerDigits + 1);
-  // A digit and its power for each place, at most.
-  tradenchinois.reserve(4 * kMaxIntegerDigits + 2);
+  reserveOnce(pentiere, kMaxIntegerDigits + 1);
 
   qsizetype taken = 0;
   for (; taken < textachinoisernet.size(); ++taken) {
@@ -168,50 +178,50 @@ void ArabeChinois::partieentiere() {
 
   const std::array<const QString*, 9> digits = {&calc_.c1, &calc_.c2, &calc_.c3, &calc_.c4, &calc_.c5,
                                                 &calc_.c6, &calc_.c7, &calc_.c8, &calc_.c9};
+  Numeral numeral;
+  const QString* lastUnit = &unite;
   for (int i = 1; i <= n; ++i) {
     const int place = n - i + 1;
     const int digit = pentiere[i - 1].unicode() - '0';
     if (digit > 0) {
-      unite = *digits[digit - 1];
-      tradenchinois += unite;
-      tradenchinois += puiss(place);
+      lastUnit = digits[digit - 1];
+      put(numeral, *lastUnit);
+      put(numeral, puiss(place));
       continue;
     }
-    unite = calc_.cz;
+    lastUnit = &calc_.cz;
+    put(numeral, calc_.cz);
     if (place == 5) {
       // The 万 follows a zero in its place unless the whole 万 group is zero after a 亿.
-      QStringView before(tradenchinois);
-      while (!calc_.cz.isEmpty() && before.endsWith(calc_.cz)) before.chop(calc_.cz.size());
-      const bool afterYi = before.endsWith(calc_.c108);
-      tradenchinois += unite;
-      if (!afterYi) tradenchinois += calc_.c104;
+      qsizetype before = numeral.size() - calc_.cz.size();
+      while (!calc_.cz.isEmpty() && endsWithAt(numeral, before, calc_.cz)) before -= calc_.cz.size();
+      if (!endsWithAt(numeral, before, calc_.c108)) put(numeral, calc_.c104);
     } else if (place == 9) {
-      tradenchinois += unite;
-      tradenchinois += calc_.c108;
-    } else {
-      tradenchinois += unite;
+      put(numeral, calc_.c108);
     }
   }
+  unite = *lastUnit;
 
   // Clean-up, until a round removes nothing: one zero per run of zeros; 一十 loses its 一 at the
   // start only; without decimals trailing zeros go (a lone 零 stays); no zero before 万 or 亿.
   for (;;) {
-    bool removed = collapseZeroRuns(tradenchinois);
-    if (tradenchinois.startsWith(calc_.c1) && QStringView(tradenchinois).mid(calc_.c1.size()).startsWith(calc_.c10)) {
-      tradenchinois.remove(0, calc_.c1.size());
+    bool removed = collapseZeroRuns(numeral);
+    if (startsWithAt(numeral, 0, calc_.c1) && startsWithAt(numeral, calc_.c1.size(), calc_.c10)) {
+      numeral.remove(0, calc_.c1.size());
       removed = true;
     }
     if (textachinoisernet.isEmpty()) {
-      while (tradenchinois.size() > calc_.cz.size() && tradenchinois.endsWith(calc_.cz)) {
-        tradenchinois.chop(calc_.cz.size());
+      while (numeral.size() > calc_.cz.size() && endsWithAt(numeral, numeral.size(), calc_.cz)) {
+        numeral.resize(numeral.size() - calc_.cz.size());
         removed = true;
       }
     }
-    removed = dropZerosBeforeSeparators(tradenchinois) || removed;
+    removed = dropZerosBeforeSeparators(numeral) || removed;
     if (!removed) break;
   }
 
-  if (negatifa == -1) tradenchinois.prepend(calc_.cn);
+  if (negatifa == -1) tradenchinois.append(calc_.cn);
+  tradenchinois.append(numeral.constData(), numeral.size());
 }
 
 const QString& ArabeChinois::puiss(int p) const {

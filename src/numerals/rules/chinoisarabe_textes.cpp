@@ -115,7 +115,7 @@ void ChinoisArabe::arabisertexte() {
   // mismatch.
   const QString texte = textaarabiser;
   const qsizetype taille = texte.size();
-  textactuel.reserve(textactuel.size() + taille);
+  reserveOnce(textactuel, textactuel.size() + taille);
   lectureEnCours_ = true;
   qsizetype i = 0;
   qsizetype debut = 0;

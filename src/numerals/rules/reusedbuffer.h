@@ -18,3 +18,9 @@ inline void assignKeepingCapacity(QString& text, QStringView view) {
   clearKeepingCapacity(text);
   text.append(view);
 }
+
+// Reserves room for n code units unless the text has it already: QString::reserve would copy the
+// buffer again even when it is exactly large enough.
+inline void reserveOnce(QString& text, qsizetype n) {
+  if (text.capacity() < n) text.reserve(n);
+}
