@@ -33,7 +33,10 @@ bool isSeparator(QChar c) {
 // The numeral is built in a buffer on the stack: a digit and its power for each place, at most.
 using Numeral = QVarLengthArray<QChar, 64>;
 
-void put(Numeral& t, const QString& s) { t.append(s.constData(), s.size()); }
+// Table characters are one or two code units: a copy loop beats a call to memcpy.
+void put(Numeral& t, const QString& s) {
+  for (QChar c : s) t.append(c);
+}
 
 // Whether s begins at `at` (or ends at `end`); an empty s is found anywhere, as by startsWith.
 bool startsWithAt(const Numeral& t, qsizetype at, const QString& s) {
@@ -141,14 +144,13 @@ void ArabeChinois::brutanet() {
   const int limit = raw.startsWith(QLatin1String("0.")) ? kMaxDigits + 1 : kMaxDigits;
   reserveOnce(textachinoisernet, std::min<qsizetype>(raw.size(), 2 * (kMaxDigits + 2)));
   int counted = 0;
-  for (qsizetype i = 0; i < raw.size() && counted < limit; ++i) {
-    const QChar c = raw[i];
-    textachinoisernet.append(c);
-    if (c.isHighSurrogate() && i + 1 < raw.size() && raw[i + 1].isLowSurrogate()) {
-      textachinoisernet.append(raw[++i]);
-    }
+  qsizetype end = 0;
+  for (; end < raw.size() && counted < limit; ++end) {
+    const QChar c = raw[end];
+    if (c.isHighSurrogate() && end + 1 < raw.size() && raw[end + 1].isLowSurrogate()) ++end;
     if (c != QLatin1Char('.')) ++counted;
   }
+  textachinoisernet.append(raw.constData(), end);
 }
 
 void ArabeChinois::partieentiere() {
