@@ -38,7 +38,7 @@ double puissanceDeDix(int n) {
 void ChinoisArabe::arrivage() {
   if (efcamauvais || sature == 1) return;
   // After a number that is only 零 (or 负零), only the point may follow.
-  if (!calc_.cz.isEmpty() && textactuel.endsWith(calc_.cz) && actuel == 0 && decimal == 0 && valeur != kPoint) {
+  if (actuel == 0 && decimal == 0 && valeur != kPoint && !calc_.cz.isEmpty() && textactuel.endsWith(calc_.cz)) {
     refuse();
     return;
   }
@@ -320,9 +320,10 @@ void ChinoisArabe::accepte() {
   if (!lectureEnCours_) publier();
   // The character that brings the digits to 14 is the last one read; an integer part 0
   // counts no digit.
+  if (decimal == 0) return;
   const double entier = std::floor(actuel);
   const int zero = entier == 0 ? 1 : 0;
-  if (decimal != 0 && decimal * puissanceDeDix(15 + zero - chiffresDe(entier)) < 1.1) sature = 1;
+  if (decimal * puissanceDeDix(15 + zero - chiffresDe(entier)) < 1.1) sature = 1;
 }
 
 void ChinoisArabe::publier() {
