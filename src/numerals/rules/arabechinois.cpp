@@ -164,12 +164,13 @@ void ArabeChinois::partieentiere() {
     if (c == QLatin1Char('.')) break;
     if (!isDigit(c)) {
       // A bad character wins over an integer part that is too long.
+      pentiere.append(textachinoisernet.constData(), taken);
       textachinoisernet.remove(0, taken);
       erreur();
       return;
     }
-    pentiere.append(c);
   }
+  pentiere.append(textachinoisernet.constData(), taken);
   textachinoisernet.remove(0, taken);
 
   const int n = static_cast<int>(pentiere.size());
