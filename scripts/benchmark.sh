@@ -5,8 +5,7 @@
 # It reports and exits 0; the README says what the table means.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-BUILD_DIR=build-bench BUILD_TARGET=calcimandarix_benchmarks \
-  scripts/setup.sh -DCMAKE_BUILD_TYPE=Release -DCALCIMANDARIX_TESTS=ON -DCALCIMANDARIX_BENCHMARKS=ON
+PRESET=benchmark scripts/setup.sh
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 QT_QPA_PLATFORM=offscreen build-bench/tests/calcimandarix_benchmarks "$@"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

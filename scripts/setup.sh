@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
 # Installs what the build needs on Debian 12 (only what is missing), then configures and builds.
-# Usage: scripts/setup.sh [extra cmake options]
-# BUILD_DIR (default build) names the build folder, BUILD_TARGET the one target to build.
+# Usage: PRESET=run|test|benchmark|fuzz scripts/setup.sh
+#   builds one of the presets of CMakePresets.json into its own folder (build-run, build-test,
+#   build-bench, build-fuzz); a folder already configured is only built, so that the builds
+#   never reconfigure each other and a build with nothing changed does nothing.
+# Or: scripts/setup.sh [cmake options]
+#   configures BUILD_DIR (default build) with those options and builds it, BUILD_TARGET alone
+#   when it is set.
+# JOBS (default: the number of processors) is the number of parallel build jobs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,9 +25,24 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
 fi
 
+jobs=${JOBS:-$(nproc)}
+
+if [ -n "${PRESET:-}" ]; then
+  build_dir=$(sed -n "/\"name\": \"$PRESET\"/,/binaryDir/s/.*\"binaryDir\": \"\${sourceDir}\/\([^\"]*\)\".*/\1/p" \
+    CMakePresets.json | head -1)
+  [ -n "$build_dir" ] || { echo "No configure preset named $PRESET in CMakePresets.json"; exit 1; }
+  # Configured once; afterwards the build itself reconfigures when a CMakeLists.txt changed.
+  # A changed preset configures again.
+  if [ ! -f "$build_dir/CMakeCache.txt" ] || [ CMakePresets.json -nt "$build_dir/CMakeCache.txt" ]; then
+    cmake --preset "$PRESET" >"$build_dir-configure.log" 2>&1 || { cat "$build_dir-configure.log"; exit 1; }
+  fi
+  cmake --build --preset "$PRESET" -j"$jobs"
+  exit 0
+fi
+
 build_dir=${BUILD_DIR:-build}
 target=()
 if [ -n "${BUILD_TARGET:-}" ]; then target=(--target "$BUILD_TARGET"); fi
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$build_dir-configure.log" 2>&1 ||
   { cat "$build_dir-configure.log"; exit 1; }
-cmake --build "$build_dir" -j"$(nproc)" "${target[@]}"
+cmake --build "$build_dir" -j"$jobs" "${target[@]}"

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
-app="${1:-$here/../../build/Calcimandarix.app/Contents/MacOS/calcimandarix}"
+app="${1:-$here/../../build-run/Calcimandarix.app/Contents/MacOS/calcimandarix}"
 out="${2:-$here/../../screenshots}"
 
 if [ -z "${DISPLAY:-}" ]; then
