@@ -148,7 +148,6 @@ void Window::setTop(int top) {
   widget_->setGeometry(g);
 }
 
-void Window::setWidth(int width) { setSize(width, height_); }
 void Window::setHeight(int height) { setSize(width_, height); }
 
 void Window::setSize(int width, int height) {
@@ -285,11 +284,6 @@ void Window::close() {
   application_->windowClosed(*this);
 }
 
-void Window::refresh(bool eraseBackground) {
-  (void)eraseBackground;
-  widget_->update();
-}
-
 Control* Window::findControl(const QString& name, int index) const {
   for (const auto& control : controls_) {
     if (control->name() == name && control->index() == index) return control.get();
@@ -315,6 +309,14 @@ PushButton* Window::defaultButton() const {
   for (const auto& control : controls_) {
     auto* button = dynamic_cast<PushButton*>(control.get());
     if (button && button->isDefault() && button->visible() && button->enabled()) return button;
+  }
+  return nullptr;
+}
+
+PushButton* Window::cancelButton() const {
+  for (const auto& control : controls_) {
+    auto* button = dynamic_cast<PushButton*>(control.get());
+    if (button && button->isCancel() && button->visible()) return button;
   }
   return nullptr;
 }
@@ -372,6 +374,11 @@ void Window::handleReturnKey() {
 }
 
 void Window::handleEscapeKey() {
+  if (PushButton* button = cancelButton()) {
+    if (button->enabled()) button->push();
+    return;
+  }
+  // Without a cancel button, Escape is the close box of a dialog.
   if (modalDepth_ > 0 || frame_ == Frame::MovableModal) close();
 }
 

@@ -70,7 +70,6 @@ class Window {
   void setTop(int top);
   int width() const { return width_; }
   int height() const { return height_; }
-  void setWidth(int width);
   void setHeight(int height);
   void setSize(int width, int height);
   int minWidth() const { return minWidth_; }
@@ -89,10 +88,8 @@ class Window {
   void showModal();
   // Raises the Close event (once) and ends the instance.
   void close();
-  bool isClosing() const { return closing_; }
   bool isClosed() const { return closed_; }
   bool inModalLoop() const { return modalDepth_ > 0; }
-  void refresh(bool eraseBackground = true);
 
   // A control by name (and index, for a control array).
   Control* findControl(const QString& name, int index = 0) const;
@@ -111,6 +108,8 @@ class Window {
 
   // The button that Return presses.
   PushButton* defaultButton() const;
+  // The shown cancel button, which Escape presses (nothing while it is disabled).
+  PushButton* cancelButton() const;
 
   QWidget* widget() const;
   QWidget* content() const;

@@ -205,6 +205,40 @@ TEST_F(DialogTest, EveryWayOfEndingAModalWindowReachesItsClose) {
   }
 }
 
+TEST_F(DialogTest, EscapePressesTheCancelButton) {
+  struct Case {
+    const char* what;
+    bool visible, enabled;
+    int cancels, closes;
+  };
+  const std::vector<Case> cases = {
+      {"a cancel button", true, true, 1, 1},
+      {"a disabled cancel button", true, false, 0, 0},
+      {"a hidden cancel button, as none", false, true, 0, 1},
+  };
+  for (const Case& c : cases) {
+    WindowA::log() = {};
+    presses = 0;
+    WindowA& dialog = makeDialog();
+    int cancels = 0;
+    auto* cancel = dialog.make<PushButton>(QStringLiteral("PBcancel"));
+    cancel->setBounds(110, 150, 80, 24);
+    cancel->setCancel(true);
+    cancel->setVisible(c.visible);
+    cancel->setEnabled(c.enabled);
+    cancel->connectAction([&cancels, &dialog] {
+      ++cancels;
+      dialog.close();
+    });
+    dialog.show();
+    QTest::keyClick(dialog.widget(), Qt::Key_Escape);
+    EXPECT_EQ(cancels, c.cancels) << c.what;
+    EXPECT_EQ(WindowA::log().closes, c.closes) << c.what;
+    EXPECT_EQ(presses, 0) << c.what << ": the default button is left alone";
+    if (app().liveInstance<WindowA>() != nullptr) dialog.close();
+  }
+}
+
 TEST_F(DialogTest, ReturnInAMultilineFieldAddsALine) {
   WindowA& dialog = makeDialog();
   dialog.show();
