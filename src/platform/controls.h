@@ -198,7 +198,8 @@ class EditField : public Control {
   void setTextColor(Color color);
   Color backColor() const { return backColor_; }
   void setBackColor(Color color);
-  // Colour of a range of a styled field's text, in characters from 0.
+  // Colour of a range of a styled field's text, in characters from 0. A field that is not
+  // styled has one colour for all its text: the range's colour goes to the whole text.
   void setRangeColor(int start, int length, Color color);
   Color colorAt(int position) const;
 
@@ -210,12 +211,12 @@ class EditField : public Control {
   void setReadOnly(bool on);
   bool multiline() const { return multiline_; }
   void setMultiline(bool on);
+  // A styled field keeps a colour for each range of its text.
   void setStyled(bool on) { styled_ = on; }
   bool styled() const { return styled_; }
   void setBorder(bool on);
   void setAcceptTabs(bool on);
   void setScrollbarVertical(bool on);
-  void setUseFocusRing(bool on) { (void)on; }
 
   // The Edit menu's commands.
   void cut();
@@ -327,6 +328,7 @@ class PushButton : public Control {
   void setCaption(const QString& caption);
   bool isDefault() const { return default_; }
   void setDefault(bool on);
+  // The button that Escape presses in its window.
   bool isCancel() const { return cancel_; }
   void setCancel(bool on) { cancel_ = on; }
   void setTextSize(int size);

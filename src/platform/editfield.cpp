@@ -315,6 +315,10 @@ void EditField::applyColors() {
 }
 
 void EditField::setRangeColor(int start, int length, Color color) {
+  if (!styled_) {
+    start = 0;
+    length = Len(text_);
+  }
   TextWidget* edit = textWidget();
   const bool wasUpdating = updating_;
   updating_ = true;

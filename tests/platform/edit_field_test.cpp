@@ -175,6 +175,25 @@ TEST_F(EditFieldTest, LineSeparatorsShowOneForOneSoColourRangesKeepTheirPlaces) 
   for (const Case& c : cases) EXPECT_EQ(field->colorAt(c.position), c.color) << "at " << c.position;
 }
 
+TEST_F(EditFieldTest, OnlyAStyledFieldColoursARangeAlone) {
+  const struct {
+    bool styled;
+    std::vector<platform::Color> colors;  // of "a", "b", the emoji, "d"
+  } cases[] = {
+      {true, {0x000000, 0xFF0000, 0xFF0000, 0x000000}},
+      {false, {0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.styled ? "styled" : "not styled");
+    field->setStyled(c.styled);
+    field->setTextColor(0x000000);
+    field->setText(QStringLiteral("ab") + kEmoji + QStringLiteral("d"));
+    field->setRangeColor(1, 2, 0xFF0000);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(field->colorAt(i), c.colors[i]) << "at " << i;
+    field->setText(QString());
+  }
+}
+
 TEST_F(EditFieldTest, TypingKeepsTheLineSeparatorsOfTheText) {
   field->setMultiline(true);
   field->setText(QStringLiteral("a\fb\rc"));
