@@ -24,7 +24,7 @@ platform::FolderItem helpDocument(const QString& fileName) {
 // Opens the document in its default application, or shows the message when it is missing.
 void openDocument(const platform::FolderItem& document, const QString& notFoundMessage) {
   if (document.exists()) {
-    document.launch(true);
+    document.launch();
   } else {
     platform::MsgBox(notFoundMessage);
   }

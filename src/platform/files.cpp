@@ -115,8 +115,7 @@ Picture FolderItem::openAsPicture() const {
   return Picture::load(path_);
 }
 
-bool FolderItem::launch(bool activate) const {
-  (void)activate;
+bool FolderItem::launch() const {
   if (!exists()) return false;
   const QString shownName = name();
   Application::current()->services().openDocument(path_, [shownName] { ReportCannotOpen(shownName); });

@@ -52,9 +52,9 @@ class FolderItem {
   // Reading only (write false), or reading and writing in place.
   BinaryStream openAsBinaryFile(bool write) const;
   Picture openAsPicture() const;
-  // Opens the document in its default application (through the services seam); one that
-  // nothing opens is reported in a message box.
-  bool launch(bool activate) const;
+  // Opens the document in its default application (through the services seam), which the
+  // desktop brings to the front; one that nothing opens is reported in a message box.
+  bool launch() const;
 
   // The user's preferences folder.
   static FolderItem preferencesFolder();

@@ -193,9 +193,9 @@ TEST_F(FilesTest, TheResourcesAreThoseOfTheBundleTheExecutableBelongsTo) {
 
 TEST_F(FilesTest, LaunchGoesThroughTheServices) {
   write(QStringLiteral("doc.html"), "<p>");
-  EXPECT_TRUE(FolderItem(path(QStringLiteral("doc.html"))).launch(true));
+  EXPECT_TRUE(FolderItem(path(QStringLiteral("doc.html"))).launch());
   EXPECT_EQ(services().documents, QStringList{path(QStringLiteral("doc.html"))});
-  EXPECT_FALSE(FolderItem(path(QStringLiteral("missing.html"))).launch(true));
+  EXPECT_FALSE(FolderItem(path(QStringLiteral("missing.html"))).launch());
   EXPECT_EQ(services().documents.size(), 1);
   EXPECT_TRUE(services().messages.isEmpty());
 }
@@ -203,7 +203,7 @@ TEST_F(FilesTest, LaunchGoesThroughTheServices) {
 TEST_F(FilesTest, ADocumentTheDesktopCannotOpenIsReportedByName) {
   write(QStringLiteral("doc.html"), "<p>");
   services().desktopOpensNothing = true;
-  EXPECT_TRUE(FolderItem(path(QStringLiteral("doc.html"))).launch(true));
+  EXPECT_TRUE(FolderItem(path(QStringLiteral("doc.html"))).launch());
   EXPECT_EQ(services().messages, QStringList{QStringLiteral("Nothing on this system can open “doc.html”.")});
 }
 
