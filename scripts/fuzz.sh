@@ -25,16 +25,17 @@ if [ "${1:-}" = "--seeded" ]; then
   corpus=build-fuzz/seeded-corpus
   rm -rf "$corpus"
   mkdir -p "$corpus"
-  # The comparisons that guide the mutations see pointers too: with the addresses laid out
-  # afresh at each start, the same seed would take other inputs. Qt's hashes get a fixed seed.
+  # The comparisons that guide the mutations see pointers too, so the same seed takes the same
+  # inputs only where the addresses are the same: laid out without randomisation, under an
+  # environment of fixed size (it lies on the stack). Qt's hashes get a fixed seed.
   fixed_layout=()
   if setarch "$(uname -m)" -R true 2>/dev/null; then
     fixed_layout=(setarch "$(uname -m)" -R)
   else
     echo "Cannot turn off address randomisation here: this run may differ from the next."
   fi
-  QT_HASH_SEED=0 exec "${fixed_layout[@]}" "$fuzzer" -seed=1 -runs="$runs" -reload=0 "${options[@]}" \
-    "$corpus" tests/fuzz/seeds
+  exec env -i PATH=/usr/bin:/bin QT_HASH_SEED=0 "${fixed_layout[@]}" "$fuzzer" -seed=1 -runs="$runs" \
+    -reload=0 "${options[@]}" "$corpus" tests/fuzz/seeds
 fi
 
 seconds=${1:-10}
