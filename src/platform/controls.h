@@ -213,7 +213,6 @@ class EditField : public Control {
   void setMultiline(bool on);
   // A styled field keeps a colour for each range of its text.
   void setStyled(bool on) { styled_ = on; }
-  bool styled() const { return styled_; }
   void setBorder(bool on);
   void setAcceptTabs(bool on);
   void setScrollbarVertical(bool on);
