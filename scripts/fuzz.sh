@@ -6,8 +6,8 @@
 #   and grows, in build-fuzz/corpus.
 # Or: bash scripts/fuzz.sh --seeded [RUNS]
 #   the test command's run: RUNS inputs (default 100000) from a fixed random seed, starting from
-#   the seeds alone with an empty corpus, so that two runs of the same tree take the same inputs
-#   and print the same coverage.
+#   the seeds alone with an empty corpus, so that two runs in the same checkout take the same
+#   inputs and print the same coverage.
 # A crash, a hang or a sanitizer report stops it with a non-zero exit and the input saved in
 # build-fuzz/findings/.
 set -euo pipefail
