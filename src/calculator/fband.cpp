@@ -43,6 +43,7 @@ void fband::CreateControls() {
   EditField1->setBorder(true);
   EditField1->setScrollbarVertical(true);
   EditField1->setAcceptTabs(true);
+  EditField1->setUseFocusRing(false);
   EditField1->setTextFont(QStringLiteral("hei"));
   EditField1->setTextSize(16);
   EditField1->setTextColor(0x969696);

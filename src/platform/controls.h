@@ -216,6 +216,9 @@ class EditField : public Control {
   void setBorder(bool on);
   void setAcceptTabs(bool on);
   void setScrollbarVertical(bool on);
+  // A ring in the highlight colour around the field while it has the keyboard focus.
+  bool useFocusRing() const { return useFocusRing_; }
+  void setUseFocusRing(bool on);
 
   // The Edit menu's commands.
   void cut();
@@ -258,6 +261,7 @@ class EditField : public Control {
   bool readOnly_ = false;
   bool multiline_ = false;
   bool styled_ = false;
+  bool useFocusRing_ = true;
   bool updating_ = false;
   int textChangeDepth_ = 0;
   // Edits made while an input method composes, replayed once it has committed.

@@ -1,6 +1,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -45,6 +46,38 @@ void TextWidget::insertFromMimeData(const QMimeData* source) {
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   if (singleLine_) text.replace(QLatin1Char('\n'), QLatin1Char(' '));
   field_.insertPasted(text);
+}
+
+bool TextWidget::event(QEvent* event) {
+  const bool handled = QPlainTextEdit::event(event);
+  switch (event->type()) {
+    case QEvent::Paint:
+      // The frame's own paint: the ring's outer line lies on the border.
+      if (showsFocusRing()) {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+      }
+      break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      update();
+      viewport()->update();
+      break;
+    default:
+      break;
+  }
+  return handled;
+}
+
+void TextWidget::paintEvent(QPaintEvent* event) {
+  QPlainTextEdit::paintEvent(event);
+  // The ring's inner line lies in the document's margin, clear of the text.
+  if (showsFocusRing()) {
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Highlight));
+    painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+  }
 }
 
 EditField::EditField(Window& window, QString name, Control* parent, int index)
@@ -370,6 +403,12 @@ void EditField::setMultiline(bool on) {
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   }
+}
+
+void EditField::setUseFocusRing(bool on) {
+  useFocusRing_ = on;
+  textWidget()->update();
+  textWidget()->viewport()->update();
 }
 
 void EditField::setBorder(bool on) { textWidget()->setFrameShape(on ? QFrame::StyledPanel : QFrame::NoFrame); }

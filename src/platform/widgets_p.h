@@ -49,8 +49,11 @@ class TextWidget : public QPlainTextEdit {
   void inputMethodEvent(QInputMethodEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  bool showsFocusRing() const { return field_.useFocusRing() && hasFocus(); }
   EditField& field_;
   bool composing_ = false;
   bool singleLine_ = false;

@@ -194,6 +194,35 @@ TEST_F(EditFieldTest, OnlyAStyledFieldColoursARangeAlone) {
   }
 }
 
+TEST_F(EditFieldTest, TheFocusRingShowsOnlyWhileAFieldThatWantsOneHasTheFocus) {
+  auto* other = window->make<EditField>(QStringLiteral("other"));
+  other->setBounds(10, 50, 260, 30);
+  window->show();
+  // The ring follows Qt's focus, which lies only in the active window.
+  window->widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+  field->setBorder(true);
+  const struct {
+    const char* what;
+    bool ring, focused, drawn;
+  } cases[] = {
+      {"the focus, with the ring", true, true, true},
+      {"no focus", true, false, false},
+      {"the focus, without the ring", false, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    field->setUseFocusRing(c.ring);
+    (c.focused ? field : other)->setFocus();
+    ASSERT_EQ(field->hasFocus(), c.focused);
+    const QImage drawn = edit()->grab().toImage();
+    const QRgb highlight = edit()->palette().color(QPalette::Highlight).rgb();
+    const int middle = drawn.height() / 2;
+    EXPECT_EQ(drawn.pixel(0, middle) == highlight, c.drawn) << "on the border";
+    EXPECT_EQ(drawn.pixel(1, middle) == highlight, c.drawn) << "inside it, clear of the text";
+  }
+}
+
 TEST_F(EditFieldTest, TypingKeepsTheLineSeparatorsOfTheText) {
   field->setMultiline(true);
   field->setText(QStringLiteral("a\fb\rc"));
