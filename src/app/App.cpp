@@ -88,22 +88,8 @@ void App::eventOpen() {
   caracteresChinoissimplifié()->setVisible(!traditionalFirst);
   // 10. The rules of writing exist in French and English only.
   if (chinese) aideregles()->setVisible(false);
-  // 11. The calculator, the reader and the tape start afresh.
-  chinoisarabe.efcamauvais = false;
-  vue().setChinois(QString());
-  position = 1;
-  etat = 0;
-  chinoisarabe.negatif = 1;
-  chinoisarabe.fouimaisdemandee = -1;
-  n0valeur = 0;
-  chinoisarabe.initialisernombre();
-  persev = false;
-  ecriresurbande.ii = 0;
-  ecriresurbande.textebande.clear();
-  ecriresurbande.textebandedefinitif.clear();
-  ecriresurbande.textebandeprovisoir.clear();
-  position = 1;
-  ecriresurbande.points.clear();
+  // The calculator, the reader and the tape start afresh.
+  demarrer();
   pictures.ecran15().setTransparent(1);
   opened_ = true;
 }

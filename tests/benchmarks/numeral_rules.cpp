@@ -6,6 +6,7 @@
 
 NumeralRules::NumeralRules() : vue_(std::make_unique<VueMemoire>()), calc_(std::make_unique<Calculette>(*vue_)) {
   chartables::appliquer(*calc_, chartables::simplifiedUsual);
+  calc_->demarrer();
   // Routed to the Arabic field, the reader shows nothing.
   calc_->position = 3;
 }

@@ -4,19 +4,15 @@
 
 RulesFixture::RulesFixture() {
   utiliserTable(chartables::simplifiedUsual);
-  calc.position = 1;
-  calc.chinoisarabe.fouimaisdemandee = -1;
-  calc.chinoisarabe.initialisernombre();
+  calc.demarrer();
 }
 
 void RulesFixture::utiliserTable(const chartables::Table& table) { chartables::appliquer(calc, table); }
 
 void RulesFixture::frapper(const QString& texte) {
   for (const QChar c : texte) {
-    calc.caractereEnCours = QString(c);
     const caracteresreconnus::Sens* sens = caracteresreconnus::sensDe(c.unicode());
-    calc.chinoisarabe.valeur = sens != nullptr ? sens->code : 0;
-    calc.chinoisarabe.arrivage();
+    calc.touche(QString(c), sens != nullptr ? sens->code : 0);
   }
 }
 

@@ -14,7 +14,7 @@ class RulesFixture : public ::testing::Test {
   RulesFixture();
 
   void utiliserTable(const chartables::Table& table);
-  // The characters of a text, each taken in by the calculator as its key would.
+  // The characters of a text, each pressed as its key.
   void frapper(const QString& texte);
   // The converter: the Chinese field or the Arabic field holds the text, as after typing it.
   void convertirChinois(const QString& texte);

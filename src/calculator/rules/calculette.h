@@ -24,6 +24,21 @@ class Calculette : public EtatApp {
   EcrireSurBande ecriresurbande{*this};
   Historique historique{*this};
 
+  // The start state of a run: the calculator, the reader and the tape afresh.
+  void demarrer();
+
+  // The keys. An input key records its character and goes where the routing points; when that
+  // is a converter field, the key returns it and the window inserts the character at its caret.
+  Cible touche(const QString& caractere, int code);
+  // An operator key: the pending operation carried out, then this one recorded.
+  void toucheoperateur(int code, const QString& mot);
+  void toucheegale();
+  // ◁: one step back in the calculator; in a converter field, which field loses the character
+  // before its caret.
+  Cible unpas();
+  // ◁◁: the calculator or the routed converter field emptied.
+  void effacertout();
+
   void initialisercalculette();
   void operationdemandee();
   void egaledemande();

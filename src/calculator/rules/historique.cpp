@@ -39,6 +39,13 @@ void Historique::ajouterop() {
   rafraichirw1();
 }
 
+void Historique::remplacerop() {
+  if (jj < 1) return;
+  tligne[jj - 1] = calc_.vue().operateur();
+  oligne[jj - 1] = calc_.operation;
+  rafraichirw1();
+}
+
 void Historique::rafraichirw1() {
   // Built whole, then written once: the field changes once per step.
   QString text;

@@ -14,6 +14,8 @@ class Historique {
 
   void modifiertligne();
   void ajouterop();
+  // The operator step just written takes the operator now shown and pending.
+  void remplacerop();
   // Rebuilds the text of the history window w1 (textew1).
   void rafraichirw1();
   // Resizes the arrays to upper bound n.
