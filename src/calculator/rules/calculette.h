@@ -10,7 +10,8 @@
 #include "numerals/rules/arabechinois.h"
 #include "numerals/rules/chinoisarabe.h"
 
-class Calculette : public EtatApp {
+// The reader and the writer read and write for it: it shows what they produce.
+class Calculette : public EtatApp, private ChinoisArabe::Hote, private ArabeChinois::Hote {
  public:
   explicit Calculette(Vue& vue) : vue_(vue) {}
   Calculette(const Calculette&) = delete;
@@ -19,8 +20,8 @@ class Calculette : public EtatApp {
   Vue& vue() const { return vue_; }
 
   // Module state, one of each per running application.
-  ChinoisArabe chinoisarabe{*this};
-  ArabeChinois arabechinois{*this};
+  ChinoisArabe chinoisarabe{*this, static_cast<ChinoisArabe::Hote&>(*this)};
+  ArabeChinois arabechinois{*this, static_cast<ArabeChinois::Hote&>(*this)};
   EcrireSurBande ecriresurbande{*this};
   Historique historique{*this};
 
@@ -56,5 +57,25 @@ class Calculette : public EtatApp {
   bool derniereOperationArretee() const;
 
  private:
+  // What the reader and the writer show, on the display, the tape and history lines, or in the
+  // converter fields.
+  int routage() const override { return position; }
+  bool resultatAffiche() const override { return etat == 2; }
+  bool echoAffichageItalique() override { return verifier1italique(); }
+  bool echoChampItalique() override { return verifier2italique(); }
+  void montrerNombre(const QString& caracteres, const QString& arabe, bool italique, double valeur) override;
+  void montrerRefus() override;
+  void montrerNombreNouveau() override;
+  void montrerTexteVide() override;
+  bool montrerNote() override;
+  QString champChinoisRogne() override;
+  void lectureDuChamp() override;
+  QString champArabeRogne() override;
+  void ecritureDuChamp() override;
+  void montrerChinois(const QString& texte) override;
+  void montrerHorsLimites() override;
+  // A converter field's text without its blank ends, trimmed in place.
+  QString rogner(Cible champ, const QString& texte);
+
   Vue& vue_;
 };

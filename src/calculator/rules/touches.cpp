@@ -33,7 +33,7 @@ void Calculette::demarrer() {
 
 Cible Calculette::touche(const QString& caractere, int code) {
   // The character is recorded first, whatever the key then does.
-  caractereEnCours = caractere;
+  chinoisarabe.caractereEnCours = caractere;
   if (position == 2) return Cible::chinois;
   // The same Chinese character goes into the Arabic field, judged there like typed text.
   if (position == 3) return Cible::arabe;
