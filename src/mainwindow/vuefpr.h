@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "calculator/rules/vue.h"
+#include "calcul/vue.h"
 
 class VueFpr : public Vue {
  public:

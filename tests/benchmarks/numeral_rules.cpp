@@ -1,7 +1,7 @@
 #include "benchmarks/numeral_rules.h"
 
-#include "app/rules/chartables.h"
-#include "calculator/rules/calculette.h"
+#include "calcul/calculette.h"
+#include "numeraux/chartables.h"
 #include "rules/vue_memoire.h"
 
 NumeralRules::NumeralRules() : vue_(std::make_unique<VueMemoire>()), calc_(std::make_unique<Calculette>(*vue_)) {

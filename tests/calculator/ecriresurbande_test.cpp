@@ -1,7 +1,7 @@
 #include "calculator/calculator_fixture.h"
 #include "calculator/fband.h"
 #include "platform/application.h"
-#include "platform/core/text.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ class PaperTapeTest : public CalculatorFixture {
     ASSERT_NE(fenetre(), nullptr);
     EXPECT_EQ(champ().text(), texte);
     EXPECT_EQ(champ().textColor(), kGris);
-    for (int i = 0; i < platform::Len(texte); ++i) {
+    for (int i = 0; i < texte::Len(texte); ++i) {
       EXPECT_EQ(champ().colorAt(i), i < noirs ? kNoir : kGris) << "at " << i;
     }
   }
@@ -37,7 +37,7 @@ TEST_F(PaperTapeTest, ACalculationBecomesFinishedBlackLinesFollowedByAnEmptyGrey
   EXPECT_EQ(bande().textebandeprovisoir, sep());
   EXPECT_EQ(bande().ii, 0);
   EXPECT_EQ(bande().points, QString());
-  expectChamp(fini + sep() + sep(), platform::Len(fini));
+  expectChamp(fini + sep() + sep(), texte::Len(fini));
   EXPECT_EQ(champ().scrollPosition(), 100000);
 }
 
@@ -61,7 +61,7 @@ TEST_F(PaperTapeTest, AnOperatorAfterEqualsRunsOnFromTheResultLine) {
   const QString tout = lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三"), a().ce, QStringLiteral("十五"),
                                a().cmoins, QStringLiteral("二"), a().ce, QStringLiteral("十三")});
   EXPECT_EQ(bande().textebandedefinitif, tout);
-  expectChamp(tout + sep() + sep(), platform::Len(tout));
+  expectChamp(tout + sep() + sep(), texte::Len(tout));
 }
 
 TEST_F(PaperTapeTest, ANewNumberAfterEqualsLeavesOneEmptyLineAfterTheResult) {
@@ -70,7 +70,7 @@ TEST_F(PaperTapeTest, ANewNumberAfterEqualsLeavesOneEmptyLineAfterTheResult) {
   const QString fini =
       lignes({QStringLiteral("十二"), a().cplus, QStringLiteral("三"), a().ce, QStringLiteral("十五")});
   EXPECT_EQ(bande().textebande, fini + sep() + lignes({QStringLiteral("四")}));
-  expectChamp(fini + sep() + lignes({QStringLiteral("四")}), platform::Len(fini));
+  expectChamp(fini + sep() + lignes({QStringLiteral("四")}), texte::Len(fini));
 }
 
 TEST_F(PaperTapeTest, ASecondOperatorReplacesTheFirstLine) {
@@ -89,7 +89,7 @@ TEST_F(PaperTapeTest, WhileTheWindowIsClosedOnlyTheTextsChangeAndOpeningShowsThe
   ouvrirBande();
   const QString fini = QStringLiteral("十二") + sep() + a().cplus + sep() + QStringLiteral("三") + sep() + a().ce +
                        sep() + QStringLiteral("十五");
-  expectChamp(texte, platform::Len(fini));
+  expectChamp(texte, texte::Len(fini));
   EXPECT_EQ(texte, fini + sep() + lignes({a().cmoins, QStringLiteral("二")}));
 
   // Closed again: the field of the closed window is not rebuilt.
@@ -98,7 +98,7 @@ TEST_F(PaperTapeTest, WhileTheWindowIsClosedOnlyTheTextsChangeAndOpeningShowsThe
   frappe(QStringLiteral("="));
   EXPECT_EQ(fenetre(), nullptr);
   ouvrirBande();
-  expectChamp(bande().textebande, platform::Len(bande().textebandedefinitif));
+  expectChamp(bande().textebande, texte::Len(bande().textebandedefinitif));
 }
 
 TEST_F(PaperTapeTest, ClearingAShortTapeOnlyScrollsAndRedrawsIt) {
@@ -106,7 +106,7 @@ TEST_F(PaperTapeTest, ClearingAShortTapeOnlyScrollsAndRedrawsIt) {
   // A fresh tape is the empty current line alone: one separator.
   ASSERT_EQ(bande().textebande, sep());
   const QString avant = champ().text();
-  ASSERT_LT(platform::Len(avant), 2);
+  ASSERT_LT(texte::Len(avant), 2);
   champ().setScrollPosition(0);
   effacerBande();
   EXPECT_EQ(bande().textebande, sep());
@@ -160,7 +160,7 @@ TEST_F(PaperTapeTest, ClearingWhileAFirstOperandIsEnteredKeepsItBehindTheMark) {
                                a().ce, QStringLiteral("二十")});
   EXPECT_EQ(bande().textebandedefinitif, fini);
   EXPECT_EQ(bande().points, QString());
-  expectChamp(fini + sep() + sep(), platform::Len(fini));
+  expectChamp(fini + sep() + sep(), texte::Len(fini));
 }
 
 struct LongTapeCase {
@@ -173,7 +173,7 @@ class ClearingALongTape : public PaperTapeTest, public ::testing::WithParamInter
 TEST_P(ClearingALongTape, LeavesOneGreySeparatorAndMarksThatSomethingCameBefore) {
   ouvrirBande();
   frappe(QString::fromUtf8(GetParam().keys));
-  ASSERT_GE(platform::Len(champ().text()), 2);
+  ASSERT_GE(texte::Len(champ().text()), 2);
 
   effacerBande();
   EXPECT_EQ(champ().text(), sep());

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/rules/chartables.h"
-#include "calculator/rules/calculette.h"
-#include "numerals/rules/caracteresreconnus.h"
+#include "calcul/calculette.h"
+#include "numeraux/caracteresreconnus.h"
+#include "numeraux/chartables.h"
 #include "rules/vue_memoire.h"
 
 namespace {

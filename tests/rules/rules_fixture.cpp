@@ -1,6 +1,6 @@
 #include "rules/rules_fixture.h"
 
-#include "numerals/rules/caracteresreconnus.h"
+#include "numeraux/caracteresreconnus.h"
 
 RulesFixture::RulesFixture() {
   utiliserTable(chartables::simplifiedUsual);

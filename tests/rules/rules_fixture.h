@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/rules/chartables.h"
-#include "calculator/rules/calculette.h"
+#include "calcul/calculette.h"
+#include "numeraux/chartables.h"
 #include "rules/vue_memoire.h"
 #include "support/printers.h"
 

@@ -3,12 +3,12 @@
 // writer, the paper tape and the history that they drive; everything the windows show goes
 // through the Vue.
 
-#include "app/rules/etatapp.h"
-#include "calculator/rules/ecriresurbande.h"
-#include "calculator/rules/historique.h"
-#include "calculator/rules/vue.h"
-#include "numerals/rules/arabechinois.h"
-#include "numerals/rules/chinoisarabe.h"
+#include "calcul/ecriresurbande.h"
+#include "calcul/etatapp.h"
+#include "calcul/historique.h"
+#include "calcul/vue.h"
+#include "numeraux/arabechinois.h"
+#include "numeraux/chinoisarabe.h"
 
 // The reader and the writer read and write for it: it shows what they produce.
 class Calculette : public EtatApp, private ChinoisArabe::Hote, private ArabeChinois::Hote {

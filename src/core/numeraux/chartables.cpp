@@ -1,6 +1,6 @@
-#include "app/rules/chartables.h"
+#include "numeraux/chartables.h"
 
-#include "numerals/rules/caracteres.h"
+#include "numeraux/caracteres.h"
 
 namespace chartables {
 

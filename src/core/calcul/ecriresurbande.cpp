@@ -1,12 +1,12 @@
-#include "calculator/rules/ecriresurbande.h"
+#include "calcul/ecriresurbande.h"
 
-#include "calculator/rules/calculette.h"
-#include "platform/core/text.h"
+#include "calcul/calculette.h"
+#include "texte/text.h"
 
 namespace {
 
 const QString& separateur() {
-  static const QString sep = platform::Chr(12);
+  static const QString sep = texte::Chr(12);
   return sep;
 }
 
@@ -43,7 +43,7 @@ void EcrireSurBande::rafraichir() {
 
   // The tape window is written only while it is shown; while closed it is not even built.
   if (!calc_.vue().bandeMontree()) return;
-  calc_.vue().ecrireBande(textebande, platform::Len(textebandedefinitif));
+  calc_.vue().ecrireBande(textebande, texte::Len(textebandedefinitif));
 }
 
 void EcrireSurBande::modifierligne() {
@@ -54,7 +54,7 @@ void EcrireSurBande::modifierligne() {
   if (shown.isEmpty() && ii == 0 && points == points3) {
     op();
   }
-  if (attenteop && ligne[ii] != platform::Left(temoin, platform::Len(ligne[ii]))) attenteop = false;
+  if (attenteop && ligne[ii] != texte::Left(temoin, texte::Len(ligne[ii]))) attenteop = false;
   rafraichir();
 }
 
@@ -138,7 +138,7 @@ void EcrireSurBande::viderEnCours() {
 }
 
 void EcrireSurBande::effacertout() {
-  if (platform::Len(textebande) >= 2) {
+  if (texte::Len(textebande) >= 2) {
     const QString& current = ligneCourante();
     if (!current.isEmpty()) {
       attenteop = true;

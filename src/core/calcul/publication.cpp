@@ -1,8 +1,8 @@
 // What the reader and the writer produce, shown where the routing points: the display with its
 // echo and the current tape and history lines, or the converter fields.
 
-#include "calculator/rules/calculette.h"
-#include "numerals/rules/caracteresreconnus.h"
+#include "calcul/calculette.h"
+#include "numeraux/caracteresreconnus.h"
 
 void Calculette::montrerNombre(const QString& caracteres, const QString& arabe, bool italique, double valeur) {
   if (position == 1) {

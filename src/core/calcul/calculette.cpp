@@ -1,6 +1,6 @@
-#include "calculator/rules/calculette.h"
+#include "calcul/calculette.h"
 
-#include "platform/core/text.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -145,7 +145,7 @@ void Calculette::effectueroperation() {
   }
 }
 
-void Calculette::adapterecran() { vue_.setTailleAffichage(platform::Len(vue_.affichage()) < 25 ? 20 : 17); }
+void Calculette::adapterecran() { vue_.setTailleAffichage(texte::Len(vue_.affichage()) < 25 ? 20 : 17); }
 
 void Calculette::actualiserst13() {
   const QString shown = vue_.operateur();

@@ -1,7 +1,7 @@
-#include "calculator/rules/historique.h"
+#include "calcul/historique.h"
 
-#include "calculator/rules/calculette.h"
-#include "platform/core/text.h"
+#include "calcul/calculette.h"
+#include "texte/text.h"
 
 Historique::Historique(Calculette& calc) : tligne{QString(), QString()}, vligne{0.0, 0.0}, oligne{0, 0}, calc_(calc) {}
 
@@ -50,11 +50,11 @@ void Historique::rafraichirw1() {
   // Built whole, then written once: the field changes once per step.
   QString text;
   const QString gap = QStringLiteral("     ");
-  const QString sep = platform::Chr(12);
+  const QString sep = texte::Chr(12);
   for (int k = 0; k <= jj && k < tligne.size() && k < vligne.size(); ++k) {
     text += tligne[k];
     text += gap;
-    text += platform::Str(vligne[k]);
+    text += texte::Str(vligne[k]);
     text += sep;
   }
   textew1 = text;

@@ -1,10 +1,10 @@
 #include <array>
 #include <vector>
 
-#include "numerals/rules/caracteresreconnus.h"
-#include "numerals/rules/chinoisarabe.h"
-#include "numerals/rules/reusedbuffer.h"
-#include "platform/core/text.h"
+#include "numeraux/caracteresreconnus.h"
+#include "numeraux/chinoisarabe.h"
+#include "numeraux/reusedbuffer.h"
+#include "texte/text.h"
 
 namespace caracteresreconnus {
 
@@ -42,7 +42,7 @@ const std::vector<signed char>& rangs() {
     std::vector<signed char> t(kDernier - kPremier + 1, -1);
     for (const Table* chartable : chartables::kTables) {
       for (int rang = 0; rang < kNombreDeSens; ++rang) {
-        const auto c = static_cast<char32_t>(platform::Asc(QString::fromUtf8(chartable->*(kSens[rang].colonne))));
+        const auto c = static_cast<char32_t>(texte::Asc(QString::fromUtf8(chartable->*(kSens[rang].colonne))));
         t[c - kPremier] = static_cast<signed char>(rang);
       }
     }

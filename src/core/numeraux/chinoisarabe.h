@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "numerals/rules/caracteres.h"
+#include "numeraux/caracteres.h"
 
 class ChinoisArabe {
  public:

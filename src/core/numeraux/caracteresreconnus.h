@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "app/rules/chartables.h"
-#include "numerals/rules/caracteres.h"
+#include "numeraux/caracteres.h"
+#include "numeraux/chartables.h"
 
 namespace caracteresreconnus {
 

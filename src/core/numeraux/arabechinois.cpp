@@ -1,4 +1,4 @@
-#include "numerals/rules/arabechinois.h"
+#include "numeraux/arabechinois.h"
 
 #include <algorithm>
 #include <array>
@@ -6,10 +6,10 @@
 
 #include <QVarLengthArray>
 
-#include "numerals/rules/caracteresreconnus.h"
-#include "numerals/rules/chinoisarabe.h"
-#include "numerals/rules/reusedbuffer.h"
-#include "platform/core/text.h"
+#include "numeraux/caracteresreconnus.h"
+#include "numeraux/chinoisarabe.h"
+#include "numeraux/reusedbuffer.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -287,7 +287,7 @@ QString ArabeChinois::tradenchinoisdevaleur(double x) {
 }
 
 QString ArabeChinois::tradenarabedevaleur(double x) {
-  if (!std::isfinite(x)) return platform::Str(x);
+  if (!std::isfinite(x)) return texte::Str(x);
   if (x == 0) return QStringLiteral("0");
 
   // 14 digits in all: as many decimals as the integer part leaves (14 below 1, none from 10^14

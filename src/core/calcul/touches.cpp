@@ -1,7 +1,7 @@
 // The keypad's keys and the two delete keys, as the calculator takes them.
 
-#include "calculator/rules/calculette.h"
-#include "platform/core/text.h"
+#include "calcul/calculette.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -141,7 +141,7 @@ Cible Calculette::unpas() {
 
   // Delete the last character: the shortened text is read again from a fresh reader.
   const QString display = vue_.affichage();
-  chinoisarabe.textaarabiser = platform::Left(display, platform::Len(display) - 1);
+  chinoisarabe.textaarabiser = texte::Left(display, texte::Len(display) - 1);
   chinoisarabe.initialisernombre();
   chinoisarabe.arabisertexte();
   if (etat == 0 && vue_.affichage().isEmpty()) ecriresurbande.effacerprovisoir();
@@ -155,11 +155,11 @@ Cible Calculette::unpas() {
 void Calculette::effacertout() {
   chinoisarabe.initialisernombre();
   if (position == 1) {
-    const QString first = platform::Left(ecriresurbande.textebandeprovisoir, 1);
+    const QString first = texte::Left(ecriresurbande.textebandeprovisoir, 1);
     initialisercalculette();
     // A calculation that ran on from a result took that result line's separator; give it back.
     if (!first.isEmpty() && (first == cad || first == csous || first == cdiv || first == cmu)) {
-      ecriresurbande.textebandedefinitif += platform::Chr(12);
+      ecriresurbande.textebandedefinitif += texte::Chr(12);
     }
   }
   if (position == 2) vue_.setChinois(QString());

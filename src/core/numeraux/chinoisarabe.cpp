@@ -1,13 +1,13 @@
-#include "numerals/rules/chinoisarabe.h"
+#include "numeraux/chinoisarabe.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
-#include "numerals/rules/caracteresreconnus.h"
-#include "numerals/rules/reusedbuffer.h"
-#include "platform/core/text.h"
+#include "numeraux/caracteresreconnus.h"
+#include "numeraux/reusedbuffer.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr double kEntierExact = 1e15;
 
 // The number of digits of a whole number, as its plain decimal writing has them ("0" has one).
 int chiffresDe(double entier) {
-  if (!(entier < kEntierExact)) return static_cast<int>(platform::Format(entier, QStringLiteral("#")).size());
+  if (!(entier < kEntierExact)) return static_cast<int>(texte::Format(entier, QStringLiteral("#")).size());
   int chiffres = 1;
   for (double puissance = 10; entier >= puissance; puissance *= 10) ++chiffres;
   return chiffres;
@@ -291,13 +291,13 @@ QString ChinoisArabe::texteArabe() const {
 QString ChinoisArabe::texteArabeGeneral() const {
   QString texte;
   if (negatif == -1) texte += QLatin1Char('-');
-  const double entier = platform::Floor(actuel);
-  texte += platform::Format(entier, QStringLiteral("#"));
+  const double entier = texte::Floor(actuel);
+  texte += texte::Format(entier, QStringLiteral("#"));
   if (decimal != 0) {
     texte += QLatin1Char('.');
     // The decimal digits read, leading zeros included.
     if (decimal < 0.1) {
-      texte += platform::Format((actuel - entier) / decimal * 0.1, QString(rangdecimal, QLatin1Char('0')));
+      texte += texte::Format((actuel - entier) / decimal * 0.1, QString(rangdecimal, QLatin1Char('0')));
     }
   }
   return texte;
