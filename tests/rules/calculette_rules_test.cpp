@@ -8,23 +8,6 @@ namespace {
 class CalculetteRulesTest : public RulesFixture {
  protected:
   void operateur(int operation, const QString& mot) { calc.toucheoperateur(operation, mot); }
-
-  // Keys in a line: + and - the operators, = equals, < the step back, the rest as frapper.
-  void appuyer(const QString& touches) {
-    for (const QChar c : touches) {
-      if (c == u'+') {
-        operateur(1, calc.cplus);
-      } else if (c == u'-') {
-        operateur(2, calc.cmoins);
-      } else if (c == u'=') {
-        calc.toucheegale();
-      } else if (c == u'<') {
-        calc.unpas();
-      } else {
-        frapper(QString(c));
-      }
-    }
-  }
 };
 
 TEST_F(CalculetteRulesTest, AnOperationAndEqualsShowTheResultAndCloseTheTape) {
@@ -89,17 +72,17 @@ TEST_F(CalculetteRulesTest, StepBackOverAnOperator) {
     double total;
   };
   const Cas cas[] = {
-      {u"十二+<", u"十二", nullptr, 0, 0},
-      {u"十二+三-<", u"三", &EtatApp::cplus, 1, 12},
+      {u"十二加<", u"十二", nullptr, 0, 0},
+      {u"十二加三减<", u"三", &EtatApp::cplus, 1, 12},
       // The second operator took the first one's step, so one step back reaches the operand.
-      {u"十二+-<", u"十二", nullptr, 0, 0},
-      {u"十二+三=+<", u"十五", &EtatApp::ce, 2, 15},
+      {u"十二加减<", u"十二", nullptr, 0, 0},
+      {u"十二加三=加<", u"十五", &EtatApp::ce, 2, 15},
   };
   for (const Cas& c : cas) {
     const QString touches = QString::fromUtf16(c.touches);
     const std::string nom = touches.toStdString();
     calc.initialisercalculette();
-    appuyer(touches);
+    frappe(touches);
     EXPECT_EQ(vue.affichage(), QString::fromUtf16(c.affichage)) << nom;
     EXPECT_EQ(vue.operateur(), c.operateur != nullptr ? calc.*c.operateur : QString()) << nom;
     EXPECT_EQ(calc.etat, c.etat) << nom;
