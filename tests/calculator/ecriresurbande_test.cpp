@@ -73,15 +73,6 @@ TEST_F(PaperTapeTest, ANewNumberAfterEqualsLeavesOneEmptyLineAfterTheResult) {
   expectChamp(fini + sep() + lignes({QStringLiteral("四")}), texte::Len(fini));
 }
 
-TEST_F(PaperTapeTest, ASecondOperatorReplacesTheFirstLine) {
-  frappe(QStringLiteral("十二加减"));
-  EXPECT_EQ(bande().textebande, lignes({QStringLiteral("十二"), a().cmoins, QString()}));
-  EXPECT_EQ(bande().ii, 2);
-  frappe(QStringLiteral("乘三="));
-  EXPECT_EQ(bande().textebandedefinitif,
-            lignes({QStringLiteral("十二"), a().cfois, QStringLiteral("三"), a().ce, QStringLiteral("三十六")}));
-}
-
 TEST_F(PaperTapeTest, WhileTheWindowIsClosedOnlyTheTextsChangeAndOpeningShowsThemAll) {
   frappe(QStringLiteral("十二加三=减二"));
   EXPECT_EQ(fenetre(), nullptr);
@@ -190,46 +181,5 @@ INSTANTIATE_TEST_SUITE_P(Tapes, ClearingALongTape,
                          ::testing::Values(LongTapeCase{"AfterAResult", "十二加三="},
                                            LongTapeCase{"AfterAnOperator", "十二加三减"}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(PaperTapeTest, ANumberTypedAfterClearingThatDiffersFromTheClearedOneEndsTheWait) {
-  frappe(QStringLiteral("十二"));
-  bande().effacertout();
-  frappe(QStringLiteral("<三"));
-  EXPECT_FALSE(bande().attenteop);
-}
-
-TEST_F(PaperTapeTest, DeletingAnOperandAfterClearingBringsThePendingOperatorBack) {
-  ouvrirBande();
-  frappe(QStringLiteral("十二加三"));
-  bande().effacertout();
-  ASSERT_TRUE(bande().attenteop);
-  frappe(QStringLiteral("<"));
-  EXPECT_EQ(displayText(), QString());
-  EXPECT_EQ(bande().textebande, lignes({QStringLiteral("..."), a().cplus, QString()}));
-  EXPECT_FALSE(bande().attenteop);
-  frappe(QStringLiteral("四="));
-  EXPECT_EQ(bande().textebandedefinitif,
-            lignes({QStringLiteral("..."), a().cplus, QStringLiteral("四"), a().ce, QStringLiteral("十六")}));
-}
-
-TEST_F(PaperTapeTest, DeletingAnOperandToNothingLeavesTheFinishedTapeWhole) {
-  ouvrirBande();
-  frappe(QStringLiteral("十二加三=五"));
-  const QString fini = bande().textebandedefinitif;
-  frappe(QStringLiteral("<"));
-  EXPECT_EQ(displayText(), QString());
-  EXPECT_EQ(bande().points, QString());
-  EXPECT_EQ(bande().textebandedefinitif, fini);
-  EXPECT_EQ(bande().ii, 0);
-  EXPECT_FALSE(bande().textebande.contains(QStringLiteral("...")));
-
-  // The same within a chain: the operand's line is emptied, nothing else moves.
-  frappe(QStringLiteral("六加七"));
-  const QString avant = bande().textebande;
-  frappe(QStringLiteral("<"));
-  EXPECT_EQ(bande().textebande, fini + sep() + lignes({QStringLiteral("六"), a().cplus, QString()}));
-  EXPECT_EQ(bande().textebandedefinitif, fini);
-  EXPECT_NE(bande().textebande, avant);
-}
 
 }  // namespace
