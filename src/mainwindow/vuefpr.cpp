@@ -157,10 +157,6 @@ void VueFpr::focus(Cible cible) {
   }
 }
 
-// Every control written above repaints itself; repainting the whole window as well drew all
-// the keys again on each press, for the same pixels.
-void VueFpr::rafraichir() {}
-
 void VueFpr::message(Message message) {
   appliquer();
   switch (message) {

@@ -47,7 +47,6 @@ class VueFpr : public Vue {
   bool arabeItalique() const override;
   void setArabeItalique(bool italique) override;
   void focus(Cible cible) override;
-  void rafraichir() override;
   void message(Message message) override;
   void montrerNote() override;
   bool bandeMontree() const override;

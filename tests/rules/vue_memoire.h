@@ -31,7 +31,6 @@ class VueMemoire : public Vue {
   bool arabeItalique() const override { return arabeItalique_; }
   void setArabeItalique(bool italique) override { arabeItalique_ = italique; }
   void focus(Cible cible) override { focus_ = cible; }
-  void rafraichir() override {}
   void message(Message message) override { messages.push_back(message); }
   void montrerNote() override { ++notes; }
   bool bandeMontree() const override { return bandeOuverte; }

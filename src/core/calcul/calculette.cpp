@@ -24,7 +24,6 @@ void Calculette::initialisercalculette() {
   arabechinois.tropbig = false;
   vue_.setOperateur(QString());
   vue_.focus(Cible::affichage);
-  vue_.rafraichir();
   vue_.setEcho(QString());
   vue_.setSymbole(QString());
 
@@ -61,7 +60,6 @@ void Calculette::operationdemandee() {
   vue_.setAffichage(QString());
   vue_.focus(Cible::affichage);
   position = 1;
-  vue_.rafraichir();
   chinoisarabe.initialisernombre();
   etat = 1;
 }
@@ -80,7 +78,6 @@ void Calculette::egaledemande() {
   adapterecran();
   vue_.focus(Cible::affichage);
   position = 1;
-  vue_.rafraichir();
 
   n0valeur = N3valeur;
   vue_.setEcho(arabechinois.tradenarabedevaleur(n0valeur));
@@ -98,7 +95,6 @@ void Calculette::egaledemande() {
 
   vue_.focus(Cible::affichage);
   position = 1;
-  vue_.rafraichir();
   etat = 2;
 
   historique.recommencer(N3texte, N3valeur);

@@ -12,7 +12,6 @@ void Calculette::montrerNombre(const QString& caracteres, const QString& arabe, 
     historique.modifiertligne();
     ecriresurbande.modifierligne();
     vue_.focus(Cible::affichage);
-    vue_.rafraichir();
     vue_.setEchoItalique(italique);
     // A lone minus shows "-" and not "-0".
     vue_.setEcho(caracteresreconnus::estMoins(vue_.affichage()) ? QStringLiteral("-") : arabe);
@@ -27,7 +26,6 @@ void Calculette::montrerRefus() {
   if (position == 1) {
     vue_.message(Message::ecritureincorrecte);
     vue_.focus(Cible::affichage);
-    vue_.rafraichir();
   } else if (position == 2) {
     // An unchanged marker raises no text change, so a long refused text costs one write.
     vue_.setArabe(ChinoisArabe::kTexteRefuse);
@@ -39,7 +37,6 @@ void Calculette::montrerNombreNouveau() {
     vue_.setAffichage(QString());
     adapterecran();
     vue_.focus(Cible::affichage);
-    vue_.rafraichir();
     n0valeur = 0;
     // A new number starts upright, so that its point and separators are judged on their own.
     vue_.setEchoItalique(false);

@@ -82,7 +82,6 @@ void Calculette::toucheoperateur(int code, const QString& mot) {
   }
   vue_.focus(Cible::affichage);
   position = 1;
-  vue_.rafraichir();
   vue_.setEcho(QString());
 }
 
@@ -118,7 +117,6 @@ Cible Calculette::unpas() {
         vue_.setOperateur(ce);
         actualiserst13();
         N3valeur = historique.vligne.value(0);
-        vue_.rafraichir();
       }
     } else {
       // Back to an operand of a chain: the earlier operator is pending again, with the running
