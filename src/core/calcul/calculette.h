@@ -13,7 +13,7 @@
 // The reader and the writer read and write for it: it shows what they produce.
 class Calculette : public EtatApp, private ChinoisArabe::Hote, private ArabeChinois::Hote {
  public:
-  explicit Calculette(Vue& vue) : vue_(vue) {}
+  explicit Calculette(Vue& vue) : ecriresurbande(vue, *this), historique(vue, *this), vue_(vue) {}
   Calculette(const Calculette&) = delete;
   Calculette& operator=(const Calculette&) = delete;
 
@@ -22,8 +22,8 @@ class Calculette : public EtatApp, private ChinoisArabe::Hote, private ArabeChin
   // Module state, one of each per running application.
   ChinoisArabe chinoisarabe{*this, static_cast<ChinoisArabe::Hote&>(*this)};
   ArabeChinois arabechinois{*this, static_cast<ArabeChinois::Hote&>(*this)};
-  EcrireSurBande ecriresurbande{*this};
-  Historique historique{*this};
+  EcrireSurBande ecriresurbande;
+  Historique historique;
 
   // The start state of a run: the calculator, the reader and the tape afresh.
   void demarrer();

@@ -6,11 +6,13 @@
 #include <QString>
 #include <QStringList>
 
-class Calculette;
+#include "calcul/etatapp.h"
+#include "calcul/vue.h"
 
 class Historique {
  public:
-  explicit Historique(Calculette& calc);
+  // It shows itself through the view and reads the routing and registers of the shared state.
+  Historique(Vue& vue, const EtatApp& etat);
 
   void modifiertligne();
   void ajouterop();
@@ -40,5 +42,6 @@ class Historique {
   // jj, both arrays grown to reach it if they must be.
   int etapeCourante();
 
-  Calculette& calc_;
+  Vue& vue_;
+  const EtatApp& etat_;
 };
