@@ -51,29 +51,27 @@ void App::addMenuHandlers() {
 void App::eventOpen() {
   platform::MenuItem* const menus[] = {EditMen(), fenetremenu(), caracteresMenu(), aidemenu()};
   const bool chinese = langueEst("chinois simp.") || langueEst("chinois trad.");
-  // 1. In the Chinese interfaces the menus stay hidden while the welcome window is up.
+  // In the Chinese interfaces the menus stay hidden while the welcome window is up.
   if (chinese) {
     for (platform::MenuItem* menu : menus) menu->setVisible(false);
   }
-  // 2.
+  // The welcome pictures draw their white transparent.
   pictures.ImageFR().setTransparent(1);
   pictures.ImageEN().setTransparent(1);
   pictures.ImageSIMP().setTransparent(1);
   pictures.ImageTRAD().setTransparent(1);
-  // 3.
   lirepref();
-  // 4. The welcome window, dressed for the UI language.
+  // The welcome window, dressed for the UI language.
   if (langueEst("Anglais")) dresserBienvenue(pictures.ImageEN(), true);
   if (langueEst("francais")) dresserBienvenue(pictures.ImageFR(), true);
   if (langueEst("chinois simp.")) dresserBienvenue(pictures.ImageSIMP(), false);
   if (langueEst("chinois trad.")) dresserBienvenue(pictures.ImageTRAD(), false);
-  // 5.
+  // The rest waits until the welcome window is closed.
   if (preflueafficherbienvenue) instance<Fbienvenueavec>().showModal();
   if (quitRequested()) return;
-  // 6, 7.
   Fpr::get().setVisible(true);
   for (platform::MenuItem* menu : menus) menu->setVisible(true);
-  // 8. The character table of the preferences; a fresh bar has no mark to remove.
+  // The character table of the preferences; a fresh bar has no mark to remove.
   if (prefluesimplifie) {
     caracteresChinoissimplifié()->setChecked(true);
     caracteresChinoissimplifié1()->setChecked(true);
@@ -82,28 +80,14 @@ void App::eventOpen() {
   }
   (preflueusuelle ? caracteresnotationsusuelle() : caracteresnotationfinanciere())->setChecked(true);
   appliquerTableCochee();
-  // 9. Which of the two simplified items shows decides its place beside the traditional one.
+  // Which of the two simplified items shows decides its place beside the traditional one.
   const bool traditionalFirst = langueEst("chinois trad.");
   caracteresChinoissimplifié1()->setVisible(traditionalFirst);
   caracteresChinoissimplifié()->setVisible(!traditionalFirst);
-  // 10. The rules of writing exist in French and English only.
+  // The rules of writing exist in French and English only.
   if (chinese) aideregles()->setVisible(false);
-  // 11. The calculator, the reader and the tape start afresh.
-  chinoisarabe.efcamauvais = false;
-  vue().setChinois(QString());
-  position = 1;
-  etat = 0;
-  chinoisarabe.negatif = 1;
-  chinoisarabe.fouimaisdemandee = -1;
-  n0valeur = 0;
-  chinoisarabe.initialisernombre();
-  persev = false;
-  ecriresurbande.ii = 0;
-  ecriresurbande.textebande.clear();
-  ecriresurbande.textebandedefinitif.clear();
-  ecriresurbande.textebandeprovisoir.clear();
-  position = 1;
-  ecriresurbande.points.clear();
+  // The calculator, the reader and the tape start afresh.
+  demarrer();
   pictures.ecran15().setTransparent(1);
   opened_ = true;
 }

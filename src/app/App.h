@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/pictures.h"
-#include "calculator/rules/calculette.h"
+#include "calcul/calculette.h"
 #include "mainwindow/vuefpr.h"
 #include "platform/application.h"
 #include "platform/services.h"

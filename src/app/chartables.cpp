@@ -1,4 +1,4 @@
-#include "app/rules/chartables.h"
+#include "numeraux/chartables.h"
 
 #include <array>
 

@@ -8,7 +8,7 @@
 
 using platform::TextAlign;
 
-Fpr::Fpr() : platform::Window(QStringLiteral("Fpr")), c(app().caractereEnCours) {
+Fpr::Fpr() : platform::Window(QStringLiteral("Fpr")), c(app().chinoisarabe.caractereEnCours) {
   Layout();
   CreateControls();
   AddMenuHandlers();

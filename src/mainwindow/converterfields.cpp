@@ -28,7 +28,6 @@ void Fpr::routeToChineseField() {
   App& a = app();
   const VueFpr::Evenement evenement(a.vueFpr());
   a.position = 2;
-  a.vue().rafraichir();
   fouimais::hide();
   // The writer's markers are no Chinese text: read, they would wipe out the Arabic text that
   // raised them.
@@ -53,7 +52,6 @@ bool Fpr::routeToArabicField() {
   App& a = app();
   const VueFpr::Evenement evenement(a.vueFpr());
   a.position = 3;
-  a.vue().rafraichir();
   // After an out-of-range number the field is left as it is, with its message already shown.
   if (a.arabechinois.tropbig) return false;
   a.arabechinois.crchange();
@@ -93,7 +91,6 @@ bool Fpr::Canvas4_MouseDown(int, int) {
   a.position = 1;
   rereadDisplay();
   fouimais::hide();
-  a.vue().rafraichir();
   return false;
 }
 

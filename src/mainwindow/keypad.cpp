@@ -2,7 +2,7 @@
 
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
-#include "numerals/rules/chinoisarabe.h"
+#include "numeraux/chinoisarabe.h"
 
 namespace {
 

@@ -30,31 +30,11 @@ void Fpr::inputKey(const QString& name) {
   if (key == nullptr || key->character == nullptr) return;
   App& a = app();
   const VueFpr::Evenement evenement(a.vueFpr());
-  // The character is recorded first, whatever the key then does.
-  c = a.*(key->character);
-  switch (a.position) {
-    case 2:
-      // Into the Chinese field at its caret; the field's text change converts it.
-      a.vueFpr().appliquer();
-      EFca->setSelText(c);
-      break;
-    case 3:
-      // The same Chinese character into the Arabic field, judged there like typed text.
-      a.vueFpr().appliquer();
-      EFcr->setSelText(c);
-      break;
-    case 1:
-      if (a.etat == 2) {
-        // A shown result: a unit key has nothing to multiply, a digit starts a new calculation.
-        if (key->family == KeyFamily::Unit) return;
-        a.initialisercalculette();
-      }
-      a.chinoisarabe.valeur = key->code;
-      a.chinoisarabe.arrivage();
-      break;
-    default:
-      break;
-  }
+  const Cible champ = a.touche(a.*(key->character), key->code);
+  if (champ == Cible::aucune) return;
+  // Into a converter field at its caret; the field's text change converts it.
+  a.vueFpr().appliquer();
+  (champ == Cible::chinois ? EFca : EFcr)->setSelText(c);
 }
 
 void Fpr::operatorKey(const QString& name) {
@@ -63,54 +43,12 @@ void Fpr::operatorKey(const QString& name) {
   App& a = app();
   if (a.position != 1) return;
   const VueFpr::Evenement evenement(a.vueFpr());
-  Vue& vue = a.vue();
-
-  const QString display = vue.affichage();
-  const QString shown = vue.operateur();
-  if (display.isEmpty() && shown.isEmpty()) return;
-  // An operator just chosen with nothing typed after it: this one takes its place.
-  const bool replacesPending = display.isEmpty() && shown != a.ce;
-
-  if (!replacesPending) {
-    if (a.verifier1italique()) {
-      a.chinoisarabe.refuse();
-      return;
-    }
-    a.operationdemandee();
-    // Only what this very call met stops the key: a division by zero, or a result out of range.
-    if (a.derniereOperationArretee()) {
-      a.arabechinois.tropbig = false;
-      return;
-    }
-  }
-
-  a.operation = key->code;
-  vue.setOperateur(a.*(key->character));
-  a.actualiserst13();
-  a.ecriresurbande.op();
-  Historique& history = a.historique;
-  if (replacesPending && history.jj >= 1) {
-    // The tape replaces its operator line; the history replaces its operator step alike, so a
-    // later step back lands on the operand before it.
-    history.tligne[history.jj - 1] = vue.operateur();
-    history.oligne[history.jj - 1] = a.operation;
-    history.rafraichirw1();
-  } else {
-    history.ajouterop();
-  }
-  vue.focus(Cible::affichage);
-  a.position = 1;
-  vue.rafraichir();
-  vue.setEcho(QString());
+  a.toucheoperateur(key->code, a.*(key->character));
 }
 
 void Fpr::BBe_Action() {
   App& a = app();
   if (a.position != 1) return;
   const VueFpr::Evenement evenement(a.vueFpr());
-  if (a.verifier1italique()) {
-    a.chinoisarabe.refuse();
-    return;
-  }
-  a.egaledemande();
+  a.toucheegale();
 }

@@ -8,8 +8,8 @@
 #include "mainwindow/Fpr.h"
 #include "numerals/fouimais.h"
 #include "platform/application.h"
-#include "platform/core/text.h"
 #include "strings/langues.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -41,14 +41,14 @@ void VueFpr::ecrireBandeMaintenant(const Bande& bande) {
   const qsizetype communMax = std::min(avant.size(), apres.size());
   while (commun < communMax && avant[commun] == apres[commun]) ++commun;
   if (commun > 0 && commun < apres.size() && apres[commun].isLowSurrogate()) --commun;
-  const int communPoints = platform::CodePointIndex(apres, static_cast<int>(commun));
+  const int communPoints = texte::CodePointIndex(apres, static_cast<int>(commun));
   const bool noirIntact = champNoirci_ == &field && longueurNoire_ == bande.longueurDefinitive;
   if (noirIntact && communPoints >= bande.longueurDefinitive) {
     if (commun < avant.size() || commun < apres.size()) {
       field.setSelStart(communPoints);
-      field.setSelLength(platform::Len(avant) - communPoints);
+      field.setSelLength(texte::Len(avant) - communPoints);
       field.setSelText(apres.mid(commun));
-      const int ajout = platform::Len(apres) - communPoints;
+      const int ajout = texte::Len(apres) - communPoints;
       if (ajout > 0) field.setRangeColor(communPoints, ajout, kGrisBande);
     }
   } else {
@@ -129,7 +129,7 @@ void VueFpr::rogner(Cible champ, int debut, int fin) {
   // A text kept for the field and not yet written is written trimmed; the field's own text
   // loses its ends where it lies.
   if (std::optional<QString> garde = prendre(chinois ? chinois_ : arabe_)) {
-    field.setText(platform::Mid(*garde, debut + 1, platform::Len(*garde) - debut - fin));
+    field.setText(texte::Mid(*garde, debut + 1, texte::Len(*garde) - debut - fin));
   } else {
     field.removeEnds(debut, fin);
   }
@@ -156,10 +156,6 @@ void VueFpr::focus(Cible cible) {
       break;
   }
 }
-
-// Every control written above repaints itself; repainting the whole window as well drew all
-// the keys again on each press, for the same pixels.
-void VueFpr::rafraichir() {}
 
 void VueFpr::message(Message message) {
   appliquer();

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "calculator/rules/vue.h"
+#include "calcul/vue.h"
 
 class VueFpr : public Vue {
  public:
@@ -47,7 +47,6 @@ class VueFpr : public Vue {
   bool arabeItalique() const override;
   void setArabeItalique(bool italique) override;
   void focus(Cible cible) override;
-  void rafraichir() override;
   void message(Message message) override;
   void montrerNote() override;
   bool bandeMontree() const override;

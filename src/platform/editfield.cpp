@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "platform/controls.h"
-#include "platform/core/text.h"
 #include "platform/widgets_p.h"
+#include "texte/text.h"
 
 namespace platform {
 
@@ -150,12 +150,12 @@ void EditField::setText(const QString& text) {
 }
 
 void EditField::removeEnds(int head, int tail) {
-  const int length = Len(text_);
+  const int length = texte::Len(text_);
   head = std::clamp(head, 0, length);
   tail = std::clamp(tail, 0, length - head);
   if (head == 0 && tail == 0) return;
-  const int from = Utf16Index(text_, head);
-  const int to = Utf16Index(text_, length - tail);
+  const int from = texte::Utf16Index(text_, head);
+  const int to = texte::Utf16Index(text_, length - tail);
   const QString kept = text_.mid(from, to - from);
   if (composing()) {
     pendingEdits_.push_back([this, kept] { setText(kept); });
@@ -243,32 +243,32 @@ void EditField::raiseTextChange() {
 
 int EditField::selStart() const {
   const QTextCursor cursor = textWidget()->textCursor();
-  return CodePointIndex(text_, cursor.selectionStart());
+  return texte::CodePointIndex(text_, cursor.selectionStart());
 }
 
 int EditField::selLength() const {
   const QTextCursor cursor = textWidget()->textCursor();
-  return CodePointIndex(text_, cursor.selectionEnd()) - CodePointIndex(text_, cursor.selectionStart());
+  return texte::CodePointIndex(text_, cursor.selectionEnd()) - texte::CodePointIndex(text_, cursor.selectionStart());
 }
 
-QString EditField::selText() const { return Mid(text_, selStart() + 1, selLength()); }
+QString EditField::selText() const { return texte::Mid(text_, selStart() + 1, selLength()); }
 
 void EditField::setSelStart(int start) {
   if (composing()) return;  // the caret stays with the text being composed
-  const int len = Len(text_);
+  const int len = texte::Len(text_);
   start = std::clamp(start, 0, len);
   QTextCursor cursor = textWidget()->textCursor();
-  cursor.setPosition(Utf16Index(text_, start));
+  cursor.setPosition(texte::Utf16Index(text_, start));
   textWidget()->setTextCursor(cursor);
 }
 
 void EditField::setSelLength(int length) {
   if (composing()) return;
   const int start = selStart();
-  const int end = std::clamp(start + std::max(length, 0), 0, Len(text_));
+  const int end = std::clamp(start + std::max(length, 0), 0, texte::Len(text_));
   QTextCursor cursor = textWidget()->textCursor();
-  cursor.setPosition(Utf16Index(text_, start));
-  cursor.setPosition(Utf16Index(text_, end), QTextCursor::KeepAnchor);
+  cursor.setPosition(texte::Utf16Index(text_, start));
+  cursor.setPosition(texte::Utf16Index(text_, end), QTextCursor::KeepAnchor);
   textWidget()->setTextCursor(cursor);
 }
 
@@ -280,7 +280,7 @@ void EditField::setSelText(const QString& text) {
   }
   const int start = selStart();
   const int end = start + selLength();
-  const QString result = text_.left(Utf16Index(text_, start)) + text + text_.mid(Utf16Index(text_, end));
+  const QString result = text_.left(texte::Utf16Index(text_, start)) + text + text_.mid(texte::Utf16Index(text_, end));
   TextWidget* edit = textWidget();
   updating_ = true;
   QTextCursor cursor = edit->textCursor();
@@ -356,8 +356,8 @@ void EditField::setRangeColor(int start, int length, Color color) {
   const bool wasUpdating = updating_;
   updating_ = true;
   QTextCursor cursor(edit->document());
-  cursor.setPosition(Utf16Index(text_, start));
-  cursor.setPosition(Utf16Index(text_, start + length), QTextCursor::KeepAnchor);
+  cursor.setPosition(texte::Utf16Index(text_, start));
+  cursor.setPosition(texte::Utf16Index(text_, start + length), QTextCursor::KeepAnchor);
   QTextCharFormat format;
   format.setForeground(QColor::fromRgb(color));
   cursor.mergeCharFormat(format);
@@ -368,7 +368,7 @@ void EditField::setRangeColor(int start, int length, Color color) {
 Color EditField::colorAt(int position) const {
   // The format of the character itself; a line break's is the format that its next line starts with.
   const QTextDocument* document = textWidget()->document();
-  const int at = Utf16Index(text_, std::max(position, 0));
+  const int at = texte::Utf16Index(text_, std::max(position, 0));
   QTextCharFormat format;
   const QTextBlock next = document->findBlock(at + 1);
   if (next.isValid() && next.position() == at + 1) {

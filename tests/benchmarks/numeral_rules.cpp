@@ -1,23 +1,11 @@
 #include "benchmarks/numeral_rules.h"
 
-#include "app/rules/chartables.h"
-#include "calculator/rules/calculette.h"
-#include "rules/vue_memoire.h"
+#include "numeraux/chartables.h"
 
-NumeralRules::NumeralRules() : vue_(std::make_unique<VueMemoire>()), calc_(std::make_unique<Calculette>(*vue_)) {
-  chartables::appliquer(*calc_, chartables::simplifiedUsual);
-  // Routed to the Arabic field, the reader shows nothing.
-  calc_->position = 3;
-}
+NumeralRules::NumeralRules() { chartables::appliquer(table_, chartables::simplifiedUsual); }
 
 NumeralRules::~NumeralRules() = default;
 
-QString NumeralRules::write(double value) { return calc_->arabechinois.tradenchinoisdevaleur(value); }
+QString NumeralRules::write(double value) { return writer_.ecrire(value).chinois; }
 
-QString NumeralRules::read(const QString& chinese) {
-  ChinoisArabe& reader = calc_->chinoisarabe;
-  reader.initialisernombre();
-  reader.textaarabiser = chinese;
-  reader.arabisertexte();
-  return reader.tradenarabe;
-}
+QString NumeralRules::read(const QString& chinese) { return reader_.lire(chinese).arabe; }

@@ -1,12 +1,12 @@
 #pragma once
-// The numeral rules alone: the rules library over a view held in memory, with no application
-// and no control.
+// The numeral rules alone: the reader and the writer over a character table, with no
+// calculator, no view and no control.
 
 #include <QString>
-#include <memory>
 
-class Calculette;
-class VueMemoire;
+#include "numeraux/caracteres.h"
+#include "numeraux/ecrivain.h"
+#include "numeraux/lecteur.h"
 
 class NumeralRules {
  public:
@@ -18,6 +18,7 @@ class NumeralRules {
   QString read(const QString& chinese);
 
  private:
-  std::unique_ptr<VueMemoire> vue_;
-  std::unique_ptr<Calculette> calc_;
+  Caracteres table_;
+  Lecteur reader_{table_};
+  Ecrivain writer_{table_};
 };

@@ -1,11 +1,11 @@
 #include "calculator/calculator_fixture.h"
 
 #include "mainwindow/keypad.h"
-#include "platform/core/text.h"
 #include "support/keypad_lookup.h"
+#include "texte/text.h"
 
 void CalculatorFixture::frappe(const QString& captions) {
-  const std::u32string keys = platform::CodePoints(captions);
+  const std::u32string keys = texte::CodePoints(captions);
   for (size_t i = 0; i < keys.size(); ++i) {
     if (keys[i] == U'=') {
       press(QStringLiteral("BBe"));

@@ -92,13 +92,6 @@ TEST_F(EngineTest, AChainedOperatorCarriesOutThePendingOneBeforeItBecomesPending
   EXPECT_EQ(fpr().StaticText13->text(), QStringLiteral("-"));
 }
 
-TEST_F(EngineTest, ChainsGoOnFromEachRunningTotal) {
-  frappe(QStringLiteral("十二加三减二乘四除五="));
-  EXPECT_EQ(a().N3valeur, (12.0 + 3 - 2) * 4 / 5);
-  EXPECT_EQ(displayText(), QStringLiteral("十点四"));
-  EXPECT_EQ(echoText(), QStringLiteral("10.4"));
-}
-
 struct DivisionCase {
   const char* nom;
   const char* diviseur;
@@ -238,62 +231,6 @@ INSTANTIATE_TEST_SUITE_P(Etats, EqualsWithoutEffectTest,
                          ::testing::Values(EgalSansEffet{"RienEntre", ""}, EgalSansEffet{"PremierOperande", "十二"},
                                            EgalSansEffet{"AffichageVideApresOperateur", "十二加"},
                                            EgalSansEffet{"ResultatAffiche", "十二加三="}),
-                         [](const auto& info) { return std::string(info.param.nom); });
-
-TEST_F(EngineTest, TheRunningTotalIsTheFullDoubleNotItsWrittenText) {
-  frappe(QStringLiteral("一除三="));
-  ASSERT_EQ(displayText(), QStringLiteral("零点三三三三三三三三三三三三三三"));
-  EXPECT_EQ(a().N3valeur, 1.0 / 3.0);
-  EXPECT_EQ(a().historique.vligne.value(0), 1.0 / 3.0);
-  frappe(QStringLiteral("乘"));
-  EXPECT_EQ(a().N1valeur, 1.0 / 3.0);
-  EXPECT_EQ(a().historique.vligne.value(0), 1.0 / 3.0);
-  frappe(QStringLiteral("三="));
-  // The written third, 0.33333333333333, would give 0.99999999999999.
-  EXPECT_EQ(displayText(), QStringLiteral("一"));
-  EXPECT_EQ(echoText(), QStringLiteral("1"));
-
-  a().initialisercalculette();
-  frappe(QStringLiteral("一除三乘三="));
-  EXPECT_EQ(displayText(), QStringLiteral("一"));
-}
-
-TEST_F(EngineTest, AnOperatorAfterEqualsTakesTheResultAndKeepsItsText) {
-  frappe(QStringLiteral("十二加三="));
-  frappe(QStringLiteral("减"));
-  EXPECT_EQ(a().N1valeur, 15);
-  EXPECT_EQ(a().N1texte, QStringLiteral("十二"));  // only the value is carried over
-  EXPECT_EQ(a().etat, 1);
-  EXPECT_EQ(displayText(), QString());
-  EXPECT_EQ(echoText(), QString());
-  frappe(QStringLiteral("二="));
-  EXPECT_EQ(displayText(), QStringLiteral("十三"));
-}
-
-struct Resultat {
-  const char* nom;
-  const char* touches;
-  const char* chinois;
-  const char* arabe;
-};
-
-class ResultsUsersCheckTest : public EngineTest, public ::testing::WithParamInterface<Resultat> {};
-
-TEST_P(ResultsUsersCheckTest, AreWrittenAsTheUserExpects) {
-  frappe(QString::fromUtf8(GetParam().touches));
-  EXPECT_EQ(displayText(), QString::fromUtf8(GetParam().chinois));
-  EXPECT_EQ(echoText(), QString::fromUtf8(GetParam().arabe));
-  EXPECT_TRUE(services().messages.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Calculs, ResultsUsersCheckTest,
-                         ::testing::Values(Resultat{"DixiemesSansArrondiVisible", "零点一加零点二=", "零点三", "0.3"},
-                                           Resultat{"ProduitDeDecimaux", "四点三五乘一百=", "四百三十五", "435"},
-                                           Resultat{"TiersCoupeAQuatorzeChiffres",
-                                                    "一除三=", "零点三三三三三三三三三三三三三三", "0.33333333333333"},
-                                           Resultat{"QuotientNegatif", "负七除二=", "负三点五", "-3.5"},
-                                           Resultat{"DifferenceNegative", "三减五=", "负二", "-2"},
-                                           Resultat{"ProduitNul", "二乘零=", "零", "0"}),
                          [](const auto& info) { return std::string(info.param.nom); });
 
 struct Longueur {

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/rules/chartables.h"
-#include "calculator/rules/calculette.h"
-#include "numerals/rules/caracteresreconnus.h"
+#include "calcul/calculette.h"
+#include "numeraux/caracteresreconnus.h"
+#include "numeraux/chartables.h"
 #include "rules/vue_memoire.h"
 
 namespace {
@@ -20,49 +20,39 @@ bool texteArabeValide(const QString& texte) {
 }
 
 // Each character as the calculator's key of its meaning, with a few ASCII keys for the rest of
-// the keypad: + - * / for the operators, = for equals, < for clear.
+// the keypad: + - * / for the operators, = for equals, a backspace for one step back, < for
+// clear.
 void frapper(Calculette& calc, const QString& texte) {
-  int operation = 0;
   for (const char32_t c : texte.toUcs4()) {
     switch (c) {
       case U'+':
-        operation = 1;
+        calc.toucheoperateur(1, calc.cplus);
         break;
       case U'-':
-        operation = 2;
+        calc.toucheoperateur(2, calc.cmoins);
         break;
       case U'*':
-        operation = 3;
+        calc.toucheoperateur(3, calc.cfois);
         break;
       case U'/':
-        operation = 4;
+        calc.toucheoperateur(4, calc.cpar);
         break;
       case U'=':
-        if (!calc.verifier1italique()) calc.egaledemande();
-        continue;
+        calc.toucheegale();
+        break;
+      case U'\b':
+        calc.unpas();
+        break;
       case U'<':
-        calc.initialisercalculette();
-        continue;
+        calc.effacertout();
+        break;
       default: {
         const caracteresreconnus::Sens* sens = caracteresreconnus::sensDe(c);
-        if (sens == nullptr && c != U'零') continue;
-        if (calc.etat == 2) calc.initialisercalculette();
-        calc.caractereEnCours = QString::fromUcs4(&c, 1);
-        calc.chinoisarabe.valeur = sens != nullptr ? sens->code : 0;
-        calc.chinoisarabe.arrivage();
-        continue;
+        if (sens == nullptr && c != U'零') break;
+        calc.touche(QString::fromUcs4(&c, 1), sens != nullptr ? sens->code : 0);
+        break;
       }
     }
-    if (calc.vue().affichage().isEmpty() || calc.verifier1italique()) continue;
-    calc.operationdemandee();
-    if (calc.derniereOperationArretee()) {
-      calc.arabechinois.tropbig = false;
-      continue;
-    }
-    calc.operation = operation;
-    calc.vue().setOperateur(calc.cplus);
-    calc.ecriresurbande.op();
-    calc.historique.ajouterop();
   }
 }
 
@@ -78,9 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vue.bandeOuverte = (choix & 0x80) != 0;
   Calculette calc{vue};
   chartables::appliquer(calc, *chartables::kTables[choix & 3]);
-  calc.position = 1;
-  calc.chinoisarabe.fouimaisdemandee = -1;
-  calc.chinoisarabe.initialisernombre();
+  calc.demarrer();
 
   switch ((choix >> 2) & 3) {
     case 0:

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "mainwindow/keys_support.h"
-#include "platform/core/text.h"
 #include "strings/langues.h"
 #include "support/field_work.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -469,7 +469,7 @@ TEST_F(ConverterTest, TheBlankEndsOfALongPasteAreRemovedInPlace) {
     EXPECT_EQ(other->text(), c.otherField);
     EXPECT_EQ(work.unitsWritten(), c.pasted.size());
     EXPECT_EQ(work.unitsFormatted(), 0);
-    EXPECT_EQ(field->selStart(), platform::Len(c.kept));
+    EXPECT_EQ(field->selStart(), texte::Len(c.kept));
   }
 }
 

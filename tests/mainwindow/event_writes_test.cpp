@@ -5,8 +5,8 @@
 #include "calculator/calculator_fixture.h"
 #include "calculator/fband.h"
 #include "calculator/w1.h"
-#include "platform/core/text.h"
 #include "support/field_work.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ TEST_F(EventWritesTest, AKeyWithTheTapeOpenWritesOnlyTheLineItChanges) {
   EXPECT_EQ(meter.unitsWritten(), 2);
   // The finished calculation stays black, the one in progress grey.
   EXPECT_EQ(tape.colorAt(0), 0x000000u);
-  EXPECT_EQ(tape.colorAt(platform::Len(tape.text()) - 2), 0x7B7B7Bu);
+  EXPECT_EQ(tape.colorAt(texte::Len(tape.text()) - 2), 0x7B7B7Bu);
 }
 
 TEST_F(EventWritesTest, TheHiddenHistoryWindowIsNotWrittenWhileItsModelFollows) {

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "numerals/rules/chinoisarabe.h"
+#include "numeraux/chinoisarabe.h"
 #include "support/app_fixture.h"
 #include "support/character_tables.h"
 

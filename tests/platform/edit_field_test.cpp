@@ -10,8 +10,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include "platform/core/text.h"
 #include "platform/platform_fixture.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ class EditFieldTest : public PlatformTest {
   // Gives the field the focus and puts the caret at the end, as a click there would.
   void focusAtEnd() {
     field->setFocus();
-    field->setSelStart(platform::Len(field->text()));
+    field->setSelStart(texte::Len(field->text()));
     seen.clear();
   }
 
@@ -59,8 +59,8 @@ TEST_F(EditFieldTest, SetTextRaisesTextChangeAtOnceAndOnlyOnAChange) {
 
 TEST_F(EditFieldTest, AHandlerThatTrimsItsOwnFieldEndsWithTheTrimmedText) {
   onChange = [this] {
-    const int len = platform::Len(field->text());
-    if (len > 5) field->setText(platform::Left(field->text(), len - 1));
+    const int len = texte::Len(field->text());
+    if (len > 5) field->setText(texte::Left(field->text(), len - 1));
   };
   field->setText(QStringLiteral("abcdefghij"));
   EXPECT_EQ(field->text(), QStringLiteral("abcde"));
@@ -70,7 +70,7 @@ TEST_F(EditFieldTest, AHandlerThatTrimsItsOwnFieldEndsWithTheTrimmedText) {
 
 TEST_F(EditFieldTest, AHandlerThatTrimsWhatTheUserTypes) {
   onChange = [this] {
-    while (platform::Len(field->text()) > 3) field->setText(platform::Left(field->text(), 3));
+    while (texte::Len(field->text()) > 3) field->setText(texte::Left(field->text(), 3));
   };
   focusAtEnd();
   QTest::keyClicks(edit(), QStringLiteral("abcde"));
@@ -340,7 +340,7 @@ TEST_F(EditFieldTest, RemoveEndsKeepsTheMiddleInPlace) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     field->setText(text);
-    field->setRangeColor(0, platform::Len(text), 0xFF0000);
+    field->setRangeColor(0, texte::Len(text), 0xFF0000);
     const qsizetype written = field->work().unitsWritten;
     seen.clear();
     field->removeEnds(c.head, c.tail);
@@ -440,7 +440,7 @@ TEST_F(EditFieldTest, AMegabyteOfPastedTextIsTakenWhole) {
   seen.clear();
   chooseMenu(QStringLiteral("EditPaste"));
   ASSERT_EQ(seen.size(), 1);
-  EXPECT_EQ(platform::Len(field->text()), 100'000 * 7);
+  EXPECT_EQ(texte::Len(field->text()), 100'000 * 7);
 }
 
 class CompositionTest : public EditFieldTest {

@@ -1,6 +1,6 @@
-// The framework's text and number functions: counts in code points, C-locale numbers.
+// The text and number functions: counts in code points, C-locale numbers.
 
-#include "platform/core/text.h"
+#include "texte/text.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +16,17 @@
 
 namespace {
 
-using platform::Asc;
-using platform::Chr;
-using platform::Floor;
-using platform::Format;
-using platform::Left;
-using platform::Len;
-using platform::Mid;
-using platform::Right;
-using platform::Round;
-using platform::Str;
-using platform::Val;
+using texte::Asc;
+using texte::Chr;
+using texte::Floor;
+using texte::Format;
+using texte::Left;
+using texte::Len;
+using texte::Mid;
+using texte::Right;
+using texte::Round;
+using texte::Str;
+using texte::Val;
 
 const QString kEmoji = QString::fromUtf8("\xF0\x9F\x98\x80");  // U+1F600, two UTF-16 units
 const QString kHigh = QString(QChar(0xD83D));                  // a high surrogate alone
@@ -100,12 +100,12 @@ TEST(TextCodeTest, AscAndChrRoundTrip) {
 
 TEST(TextCodePointsTest, WalksTheTextOnce) {
   const QString s = QStringLiteral("a") + kEmoji + kHigh + QStringLiteral("零");
-  const std::u32string cps = platform::CodePoints(s);
+  const std::u32string cps = texte::CodePoints(s);
   EXPECT_EQ(cps, (std::u32string{U'a', U'\U0001F600', char32_t(0xD83D), U'零'}));
-  EXPECT_EQ(platform::FromCodePoints(cps), s);
-  EXPECT_EQ(platform::Utf16Index(s, 2), 3);
-  EXPECT_EQ(platform::Utf16Index(s, 99), s.size());
-  EXPECT_EQ(platform::CodePointIndex(s, 3), 2);
+  EXPECT_EQ(texte::FromCodePoints(cps), s);
+  EXPECT_EQ(texte::Utf16Index(s, 2), 3);
+  EXPECT_EQ(texte::Utf16Index(s, 99), s.size());
+  EXPECT_EQ(texte::CodePointIndex(s, 3), 2);
 }
 
 TEST(TextValTest, ReadsTheNumberAtTheStart) {

@@ -7,16 +7,7 @@ namespace {
 
 class CalculetteRulesTest : public RulesFixture {
  protected:
-  // What an operator key does once the display is read: the pending operation carried out,
-  // then this one recorded.
-  void operateur(int operation, const QString& mot) {
-    calc.operationdemandee();
-    if (calc.derniereOperationArretee()) return;
-    calc.operation = operation;
-    vue.setOperateur(mot);
-    calc.ecriresurbande.op();
-    calc.historique.ajouterop();
-  }
+  void operateur(int operation, const QString& mot) { calc.toucheoperateur(operation, mot); }
 };
 
 TEST_F(CalculetteRulesTest, AnOperationAndEqualsShowTheResultAndCloseTheTape) {
@@ -24,7 +15,7 @@ TEST_F(CalculetteRulesTest, AnOperationAndEqualsShowTheResultAndCloseTheTape) {
   frapper(QStringLiteral("十二"));
   operateur(1, calc.cplus);
   frapper(QStringLiteral("三"));
-  calc.egaledemande();
+  calc.toucheegale();
   EXPECT_EQ(vue.affichage(), QStringLiteral("十五"));
   EXPECT_EQ(vue.echo, QStringLiteral("15"));
   EXPECT_EQ(vue.symbole, QStringLiteral("="));
@@ -54,7 +45,7 @@ TEST_F(CalculetteRulesTest, OperationsThatStop) {
     frapper(QString::fromUtf16(c.premier));
     operateur(c.operation, QStringLiteral("op"));
     frapper(QString::fromUtf16(c.second));
-    calc.egaledemande();
+    calc.toucheegale();
     EXPECT_EQ(vue.messages, std::vector<Message>{c.message}) << c.nom;
     // The second operand stays on the display and the calculation stays open.
     EXPECT_EQ(vue.affichage(), QString::fromUtf16(c.second)) << c.nom;
@@ -70,6 +61,35 @@ TEST_F(CalculetteRulesTest, TheHistoryKeepsTheRunningTotalOfAChain) {
   EXPECT_EQ(calc.N1valeur, 15);
   EXPECT_EQ(calc.historique.vligne.value(2), 15);
   EXPECT_EQ(vue.affichage(), QString());
+}
+
+TEST_F(CalculetteRulesTest, StepBackOverAnOperator) {
+  struct Cas {
+    const char16_t* touches;
+    const char16_t* affichage;
+    QString EtatApp::*operateur;  // nullptr: no operator shown
+    int etat;
+    double total;
+  };
+  const Cas cas[] = {
+      {u"十二加<", u"十二", nullptr, 0, 0},
+      {u"十二加三减<", u"三", &EtatApp::cplus, 1, 12},
+      // The second operator took the first one's step, so one step back reaches the operand.
+      {u"十二加减<", u"十二", nullptr, 0, 0},
+      {u"十二加三=加<", u"十五", &EtatApp::ce, 2, 15},
+  };
+  for (const Cas& c : cas) {
+    const QString touches = QString::fromUtf16(c.touches);
+    const std::string nom = touches.toStdString();
+    calc.initialisercalculette();
+    frappe(touches);
+    EXPECT_EQ(vue.affichage(), QString::fromUtf16(c.affichage)) << nom;
+    EXPECT_EQ(vue.operateur(), c.operateur != nullptr ? calc.*c.operateur : QString()) << nom;
+    EXPECT_EQ(calc.etat, c.etat) << nom;
+    if (c.etat == 1) {
+      EXPECT_EQ(calc.N1valeur, c.total) << nom;
+    }
+  }
 }
 
 }  // namespace

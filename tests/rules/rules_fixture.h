@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/rules/chartables.h"
-#include "calculator/rules/calculette.h"
+#include "calcul/calculette.h"
+#include "numeraux/chartables.h"
 #include "rules/vue_memoire.h"
+#include "support/character_tables.h"
 #include "support/printers.h"
 
 class RulesFixture : public ::testing::Test {
@@ -14,11 +15,20 @@ class RulesFixture : public ::testing::Test {
   RulesFixture();
 
   void utiliserTable(const chartables::Table& table);
-  // The characters of a text, each taken in by the calculator as its key would.
+  void utiliserTable(CharacterTable table);
+  // The characters of a text, each pressed as its key.
   void frapper(const QString& texte);
+  // Keys by caption, in turn: the current table's characters and operator keys, "=" for
+  // equals, "◁" and "◁◁" (written < and <<) for the delete and clear keys.
+  void frappe(const QString& captions);
+  // The separator that ends every line of the tape and of the history.
+  static QString sep() { return QString(QChar(12)); }
   // The converter: the Chinese field or the Arabic field holds the text, as after typing it.
   void convertirChinois(const QString& texte);
   void convertirArabe(const QString& texte);
+  // A whole text read as the converter reads its Chinese field, into a cleared Arabic field;
+  // fouimaisdemandee -1 leaves the note out, 0 lets a character of another table ask for it.
+  void lireAuConvertisseur(const QString& texte, int fouimaisdemandee);
 
   VueMemoire vue;
   Calculette calc{vue};

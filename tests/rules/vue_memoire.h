@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "calculator/rules/vue.h"
-#include "platform/core/text.h"
+#include "calcul/vue.h"
+#include "texte/text.h"
 
 class VueMemoire : public Vue {
  public:
@@ -26,12 +26,11 @@ class VueMemoire : public Vue {
   void setArabe(const QString& texte) override { arabe_ = texte; }
   void rogner(Cible champ, int debut, int fin) override {
     QString& texte = champ == Cible::chinois ? chinois_ : arabe_;
-    texte = platform::Mid(texte, debut + 1, platform::Len(texte) - debut - fin);
+    texte = texte::Mid(texte, debut + 1, texte::Len(texte) - debut - fin);
   }
   bool arabeItalique() const override { return arabeItalique_; }
   void setArabeItalique(bool italique) override { arabeItalique_ = italique; }
   void focus(Cible cible) override { focus_ = cible; }
-  void rafraichir() override {}
   void message(Message message) override { messages.push_back(message); }
   void montrerNote() override { ++notes; }
   bool bandeMontree() const override { return bandeOuverte; }

@@ -13,8 +13,8 @@
 #include <QTest>
 
 #include "numerals/fouimais.h"
-#include "platform/core/text.h"
 #include "platform/window.h"
+#include "texte/text.h"
 
 QByteArray prefsBytes(bool welcome, bool defaut, bool simplified, bool usual) {
   QByteArray bytes;
@@ -173,7 +173,7 @@ void AppFixture::type(const QString& text, const QString& fieldName, const QStri
     ASSERT_NE(target, nullptr) << "no control " << fieldName.toStdString() << " in " << windowClass.toStdString();
     field = target->widget();
   }
-  for (char32_t cp : platform::CodePoints(text)) {
+  for (char32_t cp : texte::CodePoints(text)) {
     const QString one = QString::fromUcs4(&cp, 1);
     // A key that moves the focus sends the next one elsewhere, as on a real keyboard.
     QWidget* widget = field ? field : QApplication::focusWidget();

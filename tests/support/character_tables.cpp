@@ -2,8 +2,6 @@
 
 #include <QHash>
 
-#include "app/App.h"
-
 const char* tableName(CharacterTable table) {
   switch (table) {
     case CharacterTable::SimplifiedUsual:
@@ -24,19 +22,6 @@ bool isSimplified(CharacterTable table) {
 
 bool isUsual(CharacterTable table) {
   return table == CharacterTable::SimplifiedUsual || table == CharacterTable::TraditionalUsual;
-}
-
-void applyTable(App& app, CharacterTable table) {
-  switch (table) {
-    case CharacterTable::SimplifiedUsual:
-      return app.simpusuel();
-    case CharacterTable::TraditionalUsual:
-      return app.tradusuel();
-    case CharacterTable::SimplifiedFinancial:
-      return app.simpfinancier();
-    case CharacterTable::TraditionalFinancial:
-      return app.tradfinancier();
-  }
 }
 
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <random>
 
-#include "numerals/reader_fixture.h"
+#include "rules/rules_fixture.h"
 
 namespace {
 
@@ -58,17 +58,17 @@ class StandardWriter {
   const TableCharacters& t_;
 };
 
-class RoundTrip : public ReaderFixture, public ::testing::WithParamInterface<CharacterTable> {
+class RoundTrip : public RulesFixture, public ::testing::WithParamInterface<CharacterTable> {
  protected:
   void SetUp() override {
-    startWith(GetParam());
+    utiliserTable(GetParam());
     standard_ = std::make_unique<StandardWriter>(charactersOf(GetParam()));
   }
 
   // The texts of a value: the standard one, and the application writer's when it differs.
   QStringList textsOf(long long n) {
     QStringList texts{standard_->write(n)};
-    const QString written = application().arabechinois.tradenchinoisdevaleur(static_cast<double>(n));
+    const QString written = calc.arabechinois.tradenchinoisdevaleur(static_cast<double>(n));
     if (written != texts.front()) texts << written;
     return texts;
   }
@@ -77,10 +77,10 @@ class RoundTrip : public ReaderFixture, public ::testing::WithParamInterface<Cha
   // field, with the echo's state judging points and separators.
   void checkInConverter(long long n) {
     for (const QString& text : textsOf(n)) {
-      readInConverter(text, -1);
-      if (arabicField() != QString::number(n) || arabicItalic()) {
-        ADD_FAILURE() << text.toStdString() << " reads " << arabicField().toStdString()
-                      << (arabicItalic() ? " in italics" : "") << ", not " << n;
+      lireAuConvertisseur(text, -1);
+      if (vue.arabe() != QString::number(n) || vue.arabeItalique()) {
+        ADD_FAILURE() << text.toStdString() << " reads " << vue.arabe().toStdString()
+                      << (vue.arabeItalique() ? " in italics" : "") << ", not " << n;
         ++failures_;
       }
     }
@@ -91,8 +91,8 @@ class RoundTrip : public ReaderFixture, public ::testing::WithParamInterface<Cha
   // that asks for the echo could refuse it either.
   void checkByTheRules(long long n) {
     for (const QString& text : textsOf(n)) {
-      ChinoisArabe& r = reader();
-      application().position = 3;
+      ChinoisArabe& r = calc.chinoisarabe;
+      calc.position = 3;
       r.fouimaisdemandee = -1;
       r.initialisernombre();
       r.textaarabiser = text;

@@ -4,11 +4,27 @@
 
 #include <QString>
 
-class Calculette;
+#include "numeraux/caracteres.h"
 
 class ArabeChinois {
  public:
-  explicit ArabeChinois(Calculette& calc) : calc_(calc) {}
+  // Whom the writer writes for: the calculator or the converter.
+  class Hote {
+   public:
+    virtual ~Hote() = default;
+    // 1 the calculator display, 2 the Chinese field, 3 the Arabic field: only then does the
+    // writer write into the Chinese field.
+    virtual int routage() const = 0;
+    // The Arabic field's text, rid of its blank ends.
+    virtual QString champArabeRogne() = 0;
+    // The Arabic field is about to be written out anew.
+    virtual void ecritureDuChamp() = 0;
+    virtual void montrerChinois(const QString& texte) = 0;
+    // A number of more than 12 integer digits met.
+    virtual void montrerHorsLimites() = 0;
+  };
+
+  ArabeChinois(const Caracteres& caracteres, Hote& hote) : car_(caracteres), hote_(hote) {}
 
   // What the Chinese field shows for an Arabic text with a bad character, and for a number out
   // of range.
@@ -46,7 +62,8 @@ class ArabeChinois {
   void erreur();
   void tropgrand();
 
-  Calculette& calc_;
+  const Caracteres& car_;
+  Hote& hote_;
   // Set while crchange writes the trimmed text back into the Arabic field: the change that this
   // raises is the outer call's own, which then writes the Chinese text once.
   bool rendTexteNettoye_ = false;

@@ -1,11 +1,11 @@
 #pragma once
-// Text and number functions of the framework. Every count and position is in characters
+// Text and number functions, for the rules and the framework alike. Every count and position is in characters
 // (Unicode code points), so a character outside the Basic Multilingual Plane counts as one.
 // Number formatting always uses the C locale.
 
 #include <QString>
 
-namespace platform {
+namespace texte {
 
 // Number of characters.
 int Len(const QString& s);
@@ -38,4 +38,4 @@ int Utf16Index(const QString& s, int codePointIndex);
 // Code-point index of the UTF-16 index u.
 int CodePointIndex(const QString& s, int utf16Index);
 
-}  // namespace platform
+}  // namespace texte

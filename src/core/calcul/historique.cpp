@@ -1,9 +1,9 @@
-#include "calculator/rules/historique.h"
+#include "calcul/historique.h"
 
-#include "calculator/rules/calculette.h"
-#include "platform/core/text.h"
+#include "texte/text.h"
 
-Historique::Historique(Calculette& calc) : tligne{QString(), QString()}, vligne{0.0, 0.0}, oligne{0, 0}, calc_(calc) {}
+Historique::Historique(Vue& vue, const EtatApp& etat)
+    : tligne{QString(), QString()}, vligne{0.0, 0.0}, oligne{0, 0}, vue_(vue), etat_(etat) {}
 
 void Historique::redim(int n) {
   while (tligne.size() > n + 1) tligne.removeLast();
@@ -21,7 +21,7 @@ int Historique::etapeCourante() {
 
 void Historique::modifiertligne() {
   const int etape = etapeCourante();
-  tligne[etape] = calc_.vue().affichage();
+  tligne[etape] = vue_.affichage();
   rafraichirw1();
 }
 
@@ -31,11 +31,18 @@ void Historique::ajouterop() {
   if (jj < 0) jj = 0;
   ++jj;
   redim(jj);
-  tligne[jj] = calc_.vue().operateur();
+  tligne[jj] = vue_.operateur();
   vligne[jj] = 0;
-  oligne[jj] = calc_.operation;
+  oligne[jj] = etat_.operation;
   ++jj;
   redim(jj);
+  rafraichirw1();
+}
+
+void Historique::remplacerop() {
+  if (jj < 1) return;
+  tligne[jj - 1] = vue_.operateur();
+  oligne[jj - 1] = etat_.operation;
   rafraichirw1();
 }
 
@@ -43,15 +50,15 @@ void Historique::rafraichirw1() {
   // Built whole, then written once: the field changes once per step.
   QString text;
   const QString gap = QStringLiteral("     ");
-  const QString sep = platform::Chr(12);
+  const QString sep = texte::Chr(12);
   for (int k = 0; k <= jj && k < tligne.size() && k < vligne.size(); ++k) {
     text += tligne[k];
     text += gap;
-    text += platform::Str(vligne[k]);
+    text += texte::Str(vligne[k]);
     text += sep;
   }
   textew1 = text;
-  calc_.vue().historiqueChange();
+  vue_.historiqueChange();
 }
 
 void Historique::recommencer(const QString& texte, double valeur) {

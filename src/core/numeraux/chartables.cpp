@@ -1,11 +1,11 @@
-#include "app/rules/chartables.h"
+#include "numeraux/chartables.h"
 
-#include "app/rules/etatapp.h"
+#include "numeraux/caracteres.h"
 
 namespace chartables {
 
 // clang-format off
-void appliquer(EtatApp& a, const Table& t) {
+void appliquer(Caracteres& a, const Table& t) {
   auto s = [](const char* text) { return QString::fromUtf8(text); };
   a.c1 = s(t.c1); a.c2 = s(t.c2); a.c3 = s(t.c3); a.c4 = s(t.c4); a.c5 = s(t.c5);
   a.c6 = s(t.c6); a.c7 = s(t.c7); a.c8 = s(t.c8); a.c9 = s(t.c9); a.c10 = s(t.c10);

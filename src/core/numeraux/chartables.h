@@ -4,7 +4,7 @@
 
 #include <array>
 
-struct EtatApp;
+struct Caracteres;
 
 namespace chartables {
 
@@ -33,7 +33,7 @@ inline constexpr Table traditionalFinancial{"壹", "貳", "參", "肆", "伍", "
 inline constexpr std::array<const Table*, 4> kTables = {&simplifiedUsual, &traditionalUsual, &simplifiedFinancial,
                                                         &traditionalFinancial};
 
-// Puts the 26 strings of a table into the application's state.
-void appliquer(EtatApp& etat, const Table& table);
+// Puts the 26 strings of a table in force.
+void appliquer(Caracteres& caracteres, const Table& table);
 
 }  // namespace chartables

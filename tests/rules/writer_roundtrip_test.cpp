@@ -3,29 +3,28 @@
 
 #include <random>
 
-#include "numerals/reader_fixture.h"
+#include "rules/rules_fixture.h"
 
 namespace {
 
-class WriterRoundTripTest : public ReaderFixture, public ::testing::WithParamInterface<CharacterTable> {
+class WriterRoundTripTest : public RulesFixture, public ::testing::WithParamInterface<CharacterTable> {
  protected:
-  void SetUp() override { startWith(GetParam()); }
+  void SetUp() override { utiliserTable(GetParam()); }
 
   // Writes the value as the calculator does, reads the text back as the converter does, and
   // reports a value that does not come back as its own Arabic text.
   void roundTrip(double value) {
-    application().position = 1;
-    ArabeChinois& writer = application().arabechinois;
+    calc.position = 1;
+    ArabeChinois& writer = calc.arabechinois;
     const QString chinese = writer.tradenchinoisdevaleur(value);
     const QString arabic = writer.tradenarabedevaleur(value);
 
-    readInConverter(chinese, 0);
-    const bool upright = !arabicItalic();
-    const bool noNote = reader().fouimaisdemandee == 0 && !noteShown();
-    if (arabicField() != arabic || !upright || !noNote) {
+    lireAuConvertisseur(chinese, 0);
+    const bool upright = !vue.arabeItalique();
+    const bool noNote = calc.chinoisarabe.fouimaisdemandee == 0 && vue.notes == 0;
+    if (vue.arabe() != arabic || !upright || !noNote) {
       ADD_FAILURE() << arabic.toStdString() << " is written " << chinese.toStdString() << " and read back as "
-                    << arabicField().toStdString() << (upright ? "" : " in italics")
-                    << (noNote ? "" : " with the note");
+                    << vue.arabe().toStdString() << (upright ? "" : " in italics") << (noNote ? "" : " with the note");
       ++failures_;
     }
   }

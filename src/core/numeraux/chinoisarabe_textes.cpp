@@ -1,11 +1,10 @@
 #include <array>
 #include <vector>
 
-#include "calculator/rules/calculette.h"
-#include "numerals/rules/caracteresreconnus.h"
-#include "numerals/rules/chinoisarabe.h"
-#include "numerals/rules/reusedbuffer.h"
-#include "platform/core/text.h"
+#include "numeraux/caracteresreconnus.h"
+#include "numeraux/chinoisarabe.h"
+#include "numeraux/reusedbuffer.h"
+#include "texte/text.h"
 
 namespace caracteresreconnus {
 
@@ -15,22 +14,22 @@ using chartables::Table;
 
 // The meanings in rank order.
 const std::array<Sens, kNombreDeSens> kSens = {{
-    {1, &EtatApp::c1, &Table::c1},
-    {2, &EtatApp::c2, &Table::c2},
-    {3, &EtatApp::c3, &Table::c3},
-    {4, &EtatApp::c4, &Table::c4},
-    {5, &EtatApp::c5, &Table::c5},
-    {6, &EtatApp::c6, &Table::c6},
-    {7, &EtatApp::c7, &Table::c7},
-    {8, &EtatApp::c8, &Table::c8},
-    {9, &EtatApp::c9, &Table::c9},
-    {ChinoisArabe::kDix, &EtatApp::c10, &Table::c10},
-    {ChinoisArabe::kCent, &EtatApp::c100, &Table::c100},
-    {ChinoisArabe::kMille, &EtatApp::c1000, &Table::c1000},
-    {ChinoisArabe::kWan, &EtatApp::c104, &Table::c104},
-    {ChinoisArabe::kYi, &EtatApp::c108, &Table::c108},
-    {ChinoisArabe::kMoins, &EtatApp::cn, &Table::cn},
-    {ChinoisArabe::kPoint, &EtatApp::cp, &Table::cp},
+    {1, &Caracteres::c1, &Table::c1},
+    {2, &Caracteres::c2, &Table::c2},
+    {3, &Caracteres::c3, &Table::c3},
+    {4, &Caracteres::c4, &Table::c4},
+    {5, &Caracteres::c5, &Table::c5},
+    {6, &Caracteres::c6, &Table::c6},
+    {7, &Caracteres::c7, &Table::c7},
+    {8, &Caracteres::c8, &Table::c8},
+    {9, &Caracteres::c9, &Table::c9},
+    {ChinoisArabe::kDix, &Caracteres::c10, &Table::c10},
+    {ChinoisArabe::kCent, &Caracteres::c100, &Table::c100},
+    {ChinoisArabe::kMille, &Caracteres::c1000, &Table::c1000},
+    {ChinoisArabe::kWan, &Caracteres::c104, &Table::c104},
+    {ChinoisArabe::kYi, &Caracteres::c108, &Table::c108},
+    {ChinoisArabe::kMoins, &Caracteres::cn, &Table::cn},
+    {ChinoisArabe::kPoint, &Caracteres::cp, &Table::cp},
 }};
 
 // Every numeral character of the tables lies among the CJK ideographs.
@@ -43,7 +42,7 @@ const std::vector<signed char>& rangs() {
     std::vector<signed char> t(kDernier - kPremier + 1, -1);
     for (const Table* chartable : chartables::kTables) {
       for (int rang = 0; rang < kNombreDeSens; ++rang) {
-        const auto c = static_cast<char32_t>(platform::Asc(QString::fromUtf8(chartable->*(kSens[rang].colonne))));
+        const auto c = static_cast<char32_t>(texte::Asc(QString::fromUtf8(chartable->*(kSens[rang].colonne))));
         t[c - kPremier] = static_cast<signed char>(rang);
       }
     }
@@ -78,24 +77,20 @@ bool contientYiLing(const QString& text) {
   return false;
 }
 
-QString trimBlankEnds(Vue& vue, Cible champ, const QString& text) {
+BoutsBlancs boutsBlancs(const QString& text) {
   qsizetype debut = 0;
   qsizetype fin = text.size();
   while (fin > debut && text[fin - 1].unicode() < 33) --fin;
   while (debut < fin && text[debut].unicode() < 33) ++debut;
-  if (debut == 0 && fin == text.size()) return text;
   // Blanks are single units, so their counts are counts of characters.
-  vue.rogner(champ, static_cast<int>(debut), static_cast<int>(text.size() - fin));
-  return text.mid(debut, fin - debut);
+  return {static_cast<int>(debut), static_cast<int>(text.size() - fin)};
 }
 
 }  // namespace caracteresreconnus
 
 void ChinoisArabe::arabisertexte() {
-  Vue& vue = calc_.vue();
-  if (textaarabiser.isEmpty() && calc_.position == 1) {
-    vue.setEcho(QString());
-    calc_.ecriresurbande.modifierligne();
+  if (textaarabiser.isEmpty() && hote_.routage() == 1) {
+    hote_.montrerTexteVide();
     return;
   }
   // The current table's characters, to which the text's are compared for the note.
@@ -106,9 +101,9 @@ void ChinoisArabe::arabisertexte() {
   };
   std::array<char32_t, caracteresreconnus::kNombreDeSens> courants{};
   for (int rang = 0; rang < caracteresreconnus::kNombreDeSens; ++rang) {
-    courants[static_cast<size_t>(rang)] = caractereSeul(calc_.*(caracteresreconnus::sensDeRang(rang).courant));
+    courants[static_cast<size_t>(rang)] = caractereSeul(car_.*(caracteresreconnus::sensDeRang(rang).courant));
   }
-  const char32_t zero = caractereSeul(calc_.cz);
+  const char32_t zero = caractereSeul(car_.cz);
 
   // Walks the text once, a character (a code point) at a time; every character is looked up,
   // also after a refusal, so that a later character of another table still records the
@@ -133,7 +128,7 @@ void ChinoisArabe::arabisertexte() {
     }
     // A refused converter text ignores its numerals and shows its marker already: the rest
     // needs only the look-up.
-    if (efcamauvais && calc_.position == 2) continue;
+    if (efcamauvais && hote_.routage() == 2) continue;
     // Past the fourteenth digit every numeral is ignored.
     if (sature == 1 && (rang >= 0 || c == zero)) continue;
     entree_ = QStringView(texte).mid(debut, i - debut);
@@ -151,29 +146,24 @@ void ChinoisArabe::arabisertexte() {
   entree_ = {};
   publier();
   // The character taken in is the text's last, as if each had been.
-  if (taille > 0) assignKeepingCapacity(calc_.caractereEnCours, QStringView(texte).mid(debut));
+  if (taille > 0) assignKeepingCapacity(caractereEnCours, QStringView(texte).mid(debut));
   // A refused text never shows the note.
-  if (fouimaisdemandee == 1 && vue.arabe() != kTexteRefuse) {
-    vue.montrerNote();
-    fouimaisdemandee = -1;
-  }
-  if (calc_.position == 2) efcamauvais = false;
+  if (fouimaisdemandee == 1 && hote_.montrerNote()) fouimaisdemandee = -1;
+  if (hote_.routage() == 2) efcamauvais = false;
 }
 
 void ChinoisArabe::cachange() {
   // The text change raised by writing the trimmed text back: this run reads it.
   if (ecritureEnCours_) return;
-  Vue& vue = calc_.vue();
   // The field loses its blank ends in one step, whatever their number.
   ecritureEnCours_ = true;
-  const QString rogne = caracteresreconnus::trimBlankEnds(vue, Cible::chinois, vue.chinois());
+  const QString rogne = hote_.champChinoisRogne();
   ecritureEnCours_ = false;
   // Only the user's typing in the Chinese field is read back; the writer's output is not.
-  if (calc_.position != 2) return;
-  vue.focus(Cible::chinois);
+  if (hote_.routage() != 2) return;
   fouimaisdemandee = 0;
+  hote_.lectureDuChamp();
   initialisernombre();
-  vue.setArabe(QString());
   textaarabiser = rogne;
   arabisertexte();
 }

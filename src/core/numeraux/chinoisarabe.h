@@ -4,11 +4,41 @@
 
 #include <QString>
 
-class Calculette;
+#include "numeraux/caracteres.h"
 
 class ChinoisArabe {
  public:
-  explicit ChinoisArabe(Calculette& calc) : calc_(calc) {}
+  // Where the reader reads for, and where what it read is shown: the calculator display or a
+  // converter field.
+  class Hote {
+   public:
+    virtual ~Hote() = default;
+    // 1 the calculator display, 2 the Chinese field, 3 the Arabic field (which shows nothing
+    // of the reader).
+    virtual int routage() const = 0;
+    // A calculation's result is on the display.
+    virtual bool resultatAffiche() const = 0;
+    // Whether the Arabic text now shown for the display, or in the Arabic field, is inexact.
+    virtual bool echoAffichageItalique() = 0;
+    virtual bool echoChampItalique() = 0;
+    // The number read so far: its accepted characters, its Arabic text, whether that is
+    // inexact, and its value.
+    virtual void montrerNombre(const QString& caracteres, const QString& arabe, bool italique, double valeur) = 0;
+    // A character refused, after the number as far as it was read is shown.
+    virtual void montrerRefus() = 0;
+    // A new number, nothing read yet.
+    virtual void montrerNombreNouveau() = 0;
+    // An empty text was read into the display.
+    virtual void montrerTexteVide() = 0;
+    // Some characters belong to another table; returns whether the note could be shown.
+    virtual bool montrerNote() = 0;
+    // The Chinese field's text, rid of its blank ends.
+    virtual QString champChinoisRogne() = 0;
+    // The Chinese field is about to be read anew.
+    virtual void lectureDuChamp() = 0;
+  };
+
+  ChinoisArabe(const Caracteres& caracteres, Hote& hote) : car_(caracteres), hote_(hote) {}
 
   // Codes of the incoming character in valeur, besides the digits 0 to 9.
   static constexpr int kDix = 10;
@@ -51,6 +81,8 @@ class ChinoisArabe {
   QString tradenarabe;
   QString textaarabiser;
   int fouimaisdemandee = 0;
+  // The character being taken in: the keys and the reader write it.
+  QString caractereEnCours;
 
  private:
   void methoden();
@@ -61,8 +93,7 @@ class ChinoisArabe {
   void methodeseparateur();
   void accepte();
 
-  // Shows the number read so far: the display with the tape and history lines (calculator),
-  // the Arabic text with its italics (echo or Arabic field).
+  // Shows the number read so far, once for a whole text.
   void publier();
 
   // The Arabic text of the value read so far.
@@ -71,7 +102,8 @@ class ChinoisArabe {
   // Whether the echo of the current routing shows an inexact value.
   bool echoItalique();
 
-  Calculette& calc_;
+  const Caracteres& car_;
+  Hote& hote_;
   // Set while cachange writes the trimmed text back, so that the text change it raises does
   // not read the field a second time.
   bool ecritureEnCours_ = false;

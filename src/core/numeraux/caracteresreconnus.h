@@ -4,17 +4,16 @@
 
 #include <QString>
 
-#include "app/rules/chartables.h"
-#include "app/rules/etatapp.h"
-#include "calculator/rules/vue.h"
+#include "numeraux/caracteres.h"
+#include "numeraux/chartables.h"
 
 namespace caracteresreconnus {
 
-// What a character of some table stands for: the reader's code, the EtatApp member that holds
+// What a character of some table stands for: the reader's code, the Caracteres member that holds
 // the current table's character of the same meaning and the table column that has it.
 struct Sens {
   int code;
-  QString EtatApp::*courant;
+  QString Caracteres::*courant;
   const char* chartables::Table::*colonne;
 };
 constexpr int kNombreDeSens = 16;
@@ -31,9 +30,12 @@ bool estMoins(const QString& text);
 // Whether the text holds a 亿 of any table immediately followed by 零.
 bool contientYiLing(const QString& text);
 
-// Removes the spaces and control characters (codes below 33) at either end of a converter
-// field's text, in place, so that the kept text is not written again; inner ones stay. Both
-// converter fields are trimmed by this rule. Returns the trimmed text.
-QString trimBlankEnds(Vue& vue, Cible champ, const QString& text);
+// The numbers of spaces and control characters (codes below 33) at the start and at the end of
+// a converter field's text; inner ones stay. Both converter fields are trimmed by this rule.
+struct BoutsBlancs {
+  int debut = 0;
+  int fin = 0;
+};
+BoutsBlancs boutsBlancs(const QString& text);
 
 }  // namespace caracteresreconnus

@@ -1,4 +1,4 @@
-#include "numerals/rules/arabechinois.h"
+#include "numeraux/arabechinois.h"
 
 #include <algorithm>
 #include <array>
@@ -6,11 +6,10 @@
 
 #include <QVarLengthArray>
 
-#include "calculator/rules/calculette.h"
-#include "numerals/rules/caracteresreconnus.h"
-#include "numerals/rules/chinoisarabe.h"
-#include "numerals/rules/reusedbuffer.h"
-#include "platform/core/text.h"
+#include "numeraux/caracteresreconnus.h"
+#include "numeraux/chinoisarabe.h"
+#include "numeraux/reusedbuffer.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -98,15 +97,14 @@ void ArabeChinois::crchange() {
   // The out-of-range flag belongs to the text that raised it; a new text, whoever wrote it,
   // is judged afresh.
   tropbig = false;
-  Vue& vue = calc_.vue();
   // Trimmed in one step; the change this raises is this call's own, so the text is written
   // (and an out-of-range message shown) once, below.
   rendTexteNettoye_ = true;
-  const QString trimmed = caracteresreconnus::trimBlankEnds(vue, Cible::arabe, vue.arabe());
+  const QString trimmed = hote_.champArabeRogne();
   rendTexteNettoye_ = false;
   // Text that the reader puts here while the user types Chinese is only trimmed.
-  if (calc_.position != 3) return;
-  vue.setArabeItalique(false);
+  if (hote_.routage() != 3) return;
+  hote_.ecritureDuChamp();
   stoperreur = false;
   textachinoiserbrut = trimmed;
   negatifa = 1;
@@ -179,8 +177,8 @@ void ArabeChinois::partieentiere() {
     return;
   }
 
-  const std::array<const QString*, 9> digits = {&calc_.c1, &calc_.c2, &calc_.c3, &calc_.c4, &calc_.c5,
-                                                &calc_.c6, &calc_.c7, &calc_.c8, &calc_.c9};
+  const std::array<const QString*, 9> digits = {&car_.c1, &car_.c2, &car_.c3, &car_.c4, &car_.c5,
+                                                &car_.c6, &car_.c7, &car_.c8, &car_.c9};
   Numeral numeral;
   const QString* lastUnit = &unite;
   for (int i = 1; i <= n; ++i) {
@@ -192,15 +190,15 @@ void ArabeChinois::partieentiere() {
       put(numeral, puiss(place));
       continue;
     }
-    lastUnit = &calc_.cz;
-    put(numeral, calc_.cz);
+    lastUnit = &car_.cz;
+    put(numeral, car_.cz);
     if (place == 5) {
       // The 万 follows a zero in its place unless the whole 万 group is zero after a 亿.
-      qsizetype before = numeral.size() - calc_.cz.size();
-      while (!calc_.cz.isEmpty() && endsWithAt(numeral, before, calc_.cz)) before -= calc_.cz.size();
-      if (!endsWithAt(numeral, before, calc_.c108)) put(numeral, calc_.c104);
+      qsizetype before = numeral.size() - car_.cz.size();
+      while (!car_.cz.isEmpty() && endsWithAt(numeral, before, car_.cz)) before -= car_.cz.size();
+      if (!endsWithAt(numeral, before, car_.c108)) put(numeral, car_.c104);
     } else if (place == 9) {
-      put(numeral, calc_.c108);
+      put(numeral, car_.c108);
     }
   }
   unite = *lastUnit;
@@ -209,13 +207,13 @@ void ArabeChinois::partieentiere() {
   // start only; without decimals trailing zeros go (a lone 零 stays); no zero before 万 or 亿.
   for (;;) {
     bool removed = collapseZeroRuns(numeral);
-    if (startsWithAt(numeral, 0, calc_.c1) && startsWithAt(numeral, calc_.c1.size(), calc_.c10)) {
-      numeral.remove(0, calc_.c1.size());
+    if (startsWithAt(numeral, 0, car_.c1) && startsWithAt(numeral, car_.c1.size(), car_.c10)) {
+      numeral.remove(0, car_.c1.size());
       removed = true;
     }
     if (textachinoisernet.isEmpty()) {
-      while (numeral.size() > calc_.cz.size() && endsWithAt(numeral, numeral.size(), calc_.cz)) {
-        numeral.resize(numeral.size() - calc_.cz.size());
+      while (numeral.size() > car_.cz.size() && endsWithAt(numeral, numeral.size(), car_.cz)) {
+        numeral.resize(numeral.size() - car_.cz.size());
         removed = true;
       }
     }
@@ -223,15 +221,15 @@ void ArabeChinois::partieentiere() {
     if (!removed) break;
   }
 
-  if (negatifa == -1) tradenchinois.append(calc_.cn);
+  if (negatifa == -1) tradenchinois.append(car_.cn);
   tradenchinois.append(numeral.constData(), numeral.size());
 }
 
 const QString& ArabeChinois::puiss(int p) const {
   static const QString none;
-  const std::array<const QString*, 12> units = {&none,       &calc_.c10, &calc_.c100, &calc_.c1000,
-                                                &calc_.c104, &calc_.c10, &calc_.c100, &calc_.c1000,
-                                                &calc_.c108, &calc_.c10, &calc_.c100, &calc_.c1000};
+  const std::array<const QString*, 12> units = {&none,      &car_.c10, &car_.c100, &car_.c1000,
+                                                &car_.c104, &car_.c10, &car_.c100, &car_.c1000,
+                                                &car_.c108, &car_.c10, &car_.c100, &car_.c1000};
   if (p < 1 || p > 12) return none;
   return *units[p - 1];
 }
@@ -240,14 +238,14 @@ void ArabeChinois::partiedecimale() {
   if (stoperreur || textachinoisernet.isEmpty()) return;
   // The integer part's trailing zero, kept by the clean-up because a point follows: 一百零 point
   // five is 一百点五, while 零点五 and 负零点五 keep theirs.
-  if (tradenchinois.endsWith(kZero) && tradenchinois != calc_.cz && tradenchinois != calc_.cn + calc_.cz) {
+  if (tradenchinois.endsWith(kZero) && tradenchinois != car_.cz && tradenchinois != car_.cn + car_.cz) {
     tradenchinois.chop(1);
   }
-  tradenchinois += calc_.cp;
+  tradenchinois += car_.cp;
   textachinoisernet.remove(0, 1);
 
-  const std::array<const QString*, 10> digits = {&calc_.cz, &calc_.c1, &calc_.c2, &calc_.c3, &calc_.c4,
-                                                 &calc_.c5, &calc_.c6, &calc_.c7, &calc_.c8, &calc_.c9};
+  const std::array<const QString*, 10> digits = {&car_.cz, &car_.c1, &car_.c2, &car_.c3, &car_.c4,
+                                                 &car_.c5, &car_.c6, &car_.c7, &car_.c8, &car_.c9};
   for (QChar c : textachinoisernet) {
     if (!isDigit(c)) {
       erreur();
@@ -258,7 +256,7 @@ void ArabeChinois::partiedecimale() {
 }
 
 void ArabeChinois::affichertradenchinois() {
-  if (calc_.position == 3) calc_.vue().setChinois(tradenchinois);
+  if (hote_.routage() == 3) hote_.montrerChinois(tradenchinois);
 }
 
 void ArabeChinois::erreur() {
@@ -267,12 +265,7 @@ void ArabeChinois::erreur() {
 }
 
 void ArabeChinois::tropgrand() {
-  Vue& vue = calc_.vue();
-  if (calc_.position == 3) vue.setChinois(kHorsLimites);
-  vue.message(Message::horslimites);
-  vue.focus(Cible::aucune);
-  if (calc_.position == 2) vue.focus(Cible::chinois);
-  if (calc_.position == 3) vue.focus(Cible::arabe);
+  hote_.montrerHorsLimites();
   tropbig = true;
 }
 
@@ -294,7 +287,7 @@ QString ArabeChinois::tradenchinoisdevaleur(double x) {
 }
 
 QString ArabeChinois::tradenarabedevaleur(double x) {
-  if (!std::isfinite(x)) return platform::Str(x);
+  if (!std::isfinite(x)) return texte::Str(x);
   if (x == 0) return QStringLiteral("0");
 
   // 14 digits in all: as many decimals as the integer part leaves (14 below 1, none from 10^14

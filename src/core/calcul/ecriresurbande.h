@@ -5,11 +5,13 @@
 #include <QString>
 #include <QStringList>
 
-class Calculette;
+#include "calcul/etatapp.h"
+#include "calcul/vue.h"
 
 class EcrireSurBande {
  public:
-  explicit EcrireSurBande(Calculette& calc);
+  // It shows itself through the view and reads the routing and registers of the shared state.
+  EcrireSurBande(Vue& vue, EtatApp& etat);
 
   void rafraichir();
   void modifierligne();
@@ -37,5 +39,6 @@ class EcrireSurBande {
   // ligne(ii), the array grown to reach it if it must be.
   QString& ligneCourante();
 
-  Calculette& calc_;
+  Vue& vue_;
+  EtatApp& etat_;
 };

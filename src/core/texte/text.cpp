@@ -1,4 +1,4 @@
-#include "platform/core/text.h"
+#include "texte/text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-namespace platform {
+namespace texte {
 
 namespace {
 
@@ -199,4 +199,4 @@ QString FromCodePoints(std::u32string_view cps) {
   return out;
 }
 
-}  // namespace platform
+}  // namespace texte

@@ -1,12 +1,11 @@
-#include "calculator/rules/ecriresurbande.h"
+#include "calcul/ecriresurbande.h"
 
-#include "calculator/rules/calculette.h"
-#include "platform/core/text.h"
+#include "texte/text.h"
 
 namespace {
 
 const QString& separateur() {
-  static const QString sep = platform::Chr(12);
+  static const QString sep = texte::Chr(12);
   return sep;
 }
 
@@ -14,7 +13,7 @@ const QString points3 = QStringLiteral("...");
 
 }  // namespace
 
-EcrireSurBande::EcrireSurBande(Calculette& calc) : ligne{QString(), QString()}, calc_(calc) {}
+EcrireSurBande::EcrireSurBande(Vue& vue, EtatApp& etat) : ligne{QString(), QString()}, vue_(vue), etat_(etat) {}
 
 void EcrireSurBande::redimligne(int n) {
   while (ligne.size() > n + 1) ligne.removeLast();
@@ -42,24 +41,24 @@ void EcrireSurBande::rafraichir() {
   }
 
   // The tape window is written only while it is shown; while closed it is not even built.
-  if (!calc_.vue().bandeMontree()) return;
-  calc_.vue().ecrireBande(textebande, platform::Len(textebandedefinitif));
+  if (!vue_.bandeMontree()) return;
+  vue_.ecrireBande(textebande, texte::Len(textebandedefinitif));
 }
 
 void EcrireSurBande::modifierligne() {
-  const QString shown = calc_.vue().affichage();
+  const QString shown = vue_.affichage();
   ligneCourante() = shown;
   // An operand deleted down to nothing right after the tape was cleared: the pending
   // operator comes back onto the tape.
   if (shown.isEmpty() && ii == 0 && points == points3) {
     op();
   }
-  if (attenteop && ligne[ii] != platform::Left(temoin, platform::Len(ligne[ii]))) attenteop = false;
+  if (attenteop && ligne[ii] != texte::Left(temoin, texte::Len(ligne[ii]))) attenteop = false;
   rafraichir();
 }
 
 void EcrireSurBande::op() {
-  const QString word = calc_.vue().operateur();
+  const QString word = vue_.operateur();
   QString& current = ligneCourante();
   if (attenteop) {
     // The number cleared from the tape is still being entered: the operator takes its place.
@@ -103,18 +102,18 @@ void EcrireSurBande::effacerprovisoir() {
   ii = 0;
   ligneCourante().clear();
   textebandeprovisoir.clear();
-  if (calc_.persev) {
+  if (etat_.persev) {
     textebandedefinitif += separateur();
-    calc_.persev = false;
+    etat_.persev = false;
   }
   rafraichir();
 }
 
 void EcrireSurBande::effaceropera() {
   ii -= 2;
-  const QString shown = calc_.vue().affichage();
-  const QString word = calc_.vue().operateur();
-  if (!shown.isEmpty() && !word.isEmpty() && word.compare(calc_.ce, Qt::CaseInsensitive) == 0) {
+  const QString shown = vue_.affichage();
+  const QString word = vue_.operateur();
+  if (!shown.isEmpty() && !word.isEmpty() && word.compare(etat_.ce, Qt::CaseInsensitive) == 0) {
     // Back at a finished result: it closes the finished tape again.
     textebande = textebandedefinitif + separateur();
     definitiver();
@@ -138,7 +137,7 @@ void EcrireSurBande::viderEnCours() {
 }
 
 void EcrireSurBande::effacertout() {
-  if (platform::Len(textebande) >= 2) {
+  if (texte::Len(textebande) >= 2) {
     const QString& current = ligneCourante();
     if (!current.isEmpty()) {
       attenteop = true;
@@ -151,5 +150,5 @@ void EcrireSurBande::effacertout() {
     points = points3;
   }
   // Called by the tape window's clear button; never builds a window that is not there.
-  calc_.vue().remonterBande();
+  vue_.remonterBande();
 }

@@ -1,6 +1,6 @@
-#include "calculator/rules/calculette.h"
+#include "calcul/calculette.h"
 
-#include "platform/core/text.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -24,7 +24,6 @@ void Calculette::initialisercalculette() {
   arabechinois.tropbig = false;
   vue_.setOperateur(QString());
   vue_.focus(Cible::affichage);
-  vue_.rafraichir();
   vue_.setEcho(QString());
   vue_.setSymbole(QString());
 
@@ -61,7 +60,6 @@ void Calculette::operationdemandee() {
   vue_.setAffichage(QString());
   vue_.focus(Cible::affichage);
   position = 1;
-  vue_.rafraichir();
   chinoisarabe.initialisernombre();
   etat = 1;
 }
@@ -80,7 +78,6 @@ void Calculette::egaledemande() {
   adapterecran();
   vue_.focus(Cible::affichage);
   position = 1;
-  vue_.rafraichir();
 
   n0valeur = N3valeur;
   vue_.setEcho(arabechinois.tradenarabedevaleur(n0valeur));
@@ -98,7 +95,6 @@ void Calculette::egaledemande() {
 
   vue_.focus(Cible::affichage);
   position = 1;
-  vue_.rafraichir();
   etat = 2;
 
   historique.recommencer(N3texte, N3valeur);
@@ -145,7 +141,7 @@ void Calculette::effectueroperation() {
   }
 }
 
-void Calculette::adapterecran() { vue_.setTailleAffichage(platform::Len(vue_.affichage()) < 25 ? 20 : 17); }
+void Calculette::adapterecran() { vue_.setTailleAffichage(texte::Len(vue_.affichage()) < 25 ? 20 : 17); }
 
 void Calculette::actualiserst13() {
   const QString shown = vue_.operateur();

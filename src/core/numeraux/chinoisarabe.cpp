@@ -1,14 +1,13 @@
-#include "numerals/rules/chinoisarabe.h"
+#include "numeraux/chinoisarabe.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
-#include "calculator/rules/calculette.h"
-#include "numerals/rules/caracteresreconnus.h"
-#include "numerals/rules/reusedbuffer.h"
-#include "platform/core/text.h"
+#include "numeraux/caracteresreconnus.h"
+#include "numeraux/reusedbuffer.h"
+#include "texte/text.h"
 
 namespace {
 
@@ -19,7 +18,7 @@ constexpr double kEntierExact = 1e15;
 
 // The number of digits of a whole number, as its plain decimal writing has them ("0" has one).
 int chiffresDe(double entier) {
-  if (!(entier < kEntierExact)) return static_cast<int>(platform::Format(entier, QStringLiteral("#")).size());
+  if (!(entier < kEntierExact)) return static_cast<int>(texte::Format(entier, QStringLiteral("#")).size());
   int chiffres = 1;
   for (double puissance = 10; entier >= puissance; puissance *= 10) ++chiffres;
   return chiffres;
@@ -38,12 +37,12 @@ double puissanceDeDix(int n) {
 void ChinoisArabe::arrivage() {
   if (efcamauvais || sature == 1) return;
   // After a number that is only 零 (or 负零), only the point may follow.
-  if (actuel == 0 && decimal == 0 && valeur != kPoint && !calc_.cz.isEmpty() && textactuel.endsWith(calc_.cz)) {
+  if (actuel == 0 && decimal == 0 && valeur != kPoint && !car_.cz.isEmpty() && textactuel.endsWith(car_.cz)) {
     refuse();
     return;
   }
   // A calculation result on the display takes no digits.
-  if (calc_.position == 1 && calc_.etat == 2) return;
+  if (hote_.routage() == 1 && hote_.resultatAffiche()) return;
   italique = 0;
   if (valeur == 0) {
     methodez();
@@ -62,11 +61,11 @@ void ChinoisArabe::arrivage() {
 
 bool ChinoisArabe::echoItalique() {
   // While a text is read, the echo of its last accepted character is still to be shown.
-  if (calc_.position == 1) {
-    const bool montre = calc_.verifier1italique();
+  if (hote_.routage() == 1) {
+    const bool montre = hote_.echoAffichageItalique();
     return aPublier_ ? enItalique_ : montre;
   }
-  if (calc_.position == 2) return aPublier_ ? enItalique_ : calc_.verifier2italique();
+  if (hote_.routage() == 2) return aPublier_ ? enItalique_ : hote_.echoChampItalique();
   return false;
 }
 
@@ -292,26 +291,25 @@ QString ChinoisArabe::texteArabe() const {
 QString ChinoisArabe::texteArabeGeneral() const {
   QString texte;
   if (negatif == -1) texte += QLatin1Char('-');
-  const double entier = platform::Floor(actuel);
-  texte += platform::Format(entier, QStringLiteral("#"));
+  const double entier = texte::Floor(actuel);
+  texte += texte::Format(entier, QStringLiteral("#"));
   if (decimal != 0) {
     texte += QLatin1Char('.');
     // The decimal digits read, leading zeros included.
     if (decimal < 0.1) {
-      texte += platform::Format((actuel - entier) / decimal * 0.1, QString(rangdecimal, QLatin1Char('0')));
+      texte += texte::Format((actuel - entier) / decimal * 0.1, QString(rangdecimal, QLatin1Char('0')));
     }
   }
   return texte;
 }
 
 void ChinoisArabe::accepte() {
-  if (calc_.position == 1) calc_.n0valeur = actuel * negatif;
   ++longeur;
   dernierevaleur = valeur;
   if (lectureEnCours_) {
     textactuel += entree_;
   } else {
-    textactuel += calc_.caractereEnCours;
+    textactuel += caractereEnCours;
   }
   // Inexact: an abbreviated form, a 零 awaiting its digit, digits after 亿 awaiting 万.
   enItalique_ = italique == 1 || (k == kWan && valeur != kYi && valeur != kPoint);
@@ -329,40 +327,15 @@ void ChinoisArabe::accepte() {
 void ChinoisArabe::publier() {
   if (!aPublier_) return;
   aPublier_ = false;
-  Vue& vue = calc_.vue();
-  if (calc_.position == 1) {
-    vue.setAffichage(textactuel);
-    calc_.adapterecran();
-    calc_.historique.modifiertligne();
-    calc_.ecriresurbande.modifierligne();
-    vue.focus(Cible::affichage);
-    vue.rafraichir();
-  }
   tradenarabe = texteArabe();
-  if (calc_.position == 1) {
-    vue.setEchoItalique(enItalique_);
-    // A lone minus shows "-" and not "-0".
-    vue.setEcho(caracteresreconnus::estMoins(vue.affichage()) ? QStringLiteral("-") : tradenarabe);
-  }
-  if (calc_.position == 2) {
-    vue.setArabeItalique(enItalique_);
-    vue.setArabe(caracteresreconnus::estMoins(vue.chinois()) ? QStringLiteral("-") : tradenarabe);
-  }
+  hote_.montrerNombre(textactuel, tradenarabe, enItalique_, actuel * negatif);
 }
 
 void ChinoisArabe::refuse() {
   // The message shows the number as far as it was read.
   publier();
-  Vue& vue = calc_.vue();
-  if (calc_.position == 1) {
-    vue.message(Message::ecritureincorrecte);
-    vue.focus(Cible::affichage);
-    vue.rafraichir();
-  } else if (calc_.position == 2) {
-    // An unchanged marker raises no text change, so a long refused text costs one write.
-    vue.setArabe(kTexteRefuse);
-    efcamauvais = true;
-  }
+  hote_.montrerRefus();
+  if (hote_.routage() == 2) efcamauvais = true;
 }
 
 void ChinoisArabe::initialisernombre() {
@@ -383,16 +356,5 @@ void ChinoisArabe::initialisernombre() {
   efcamauvais = false;
   clearKeepingCapacity(textactuel);
   aPublier_ = false;
-  Vue& vue = calc_.vue();
-  if (calc_.position == 1) {
-    vue.setAffichage(textactuel);
-    calc_.adapterecran();
-    vue.focus(Cible::affichage);
-    vue.rafraichir();
-    calc_.n0valeur = 0;
-    // A new number starts upright, so that its point and separators are judged on their own.
-    vue.setEchoItalique(false);
-  } else if (calc_.position == 2) {
-    vue.setArabeItalique(false);
-  }
+  hote_.montrerNombreNouveau();
 }

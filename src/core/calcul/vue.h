@@ -40,8 +40,6 @@ class Vue {
   virtual void setArabeItalique(bool italique) = 0;
 
   virtual void focus(Cible cible) = 0;
-  // The main window redrawn.
-  virtual void rafraichir() = 0;
   // A modal message box; what the rules wrote before it is on screen when it shows.
   virtual void message(Message message) = 0;
   // The note that some characters belong to another table.

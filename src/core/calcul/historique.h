@@ -6,14 +6,18 @@
 #include <QString>
 #include <QStringList>
 
-class Calculette;
+#include "calcul/etatapp.h"
+#include "calcul/vue.h"
 
 class Historique {
  public:
-  explicit Historique(Calculette& calc);
+  // It shows itself through the view and reads the routing and registers of the shared state.
+  Historique(Vue& vue, const EtatApp& etat);
 
   void modifiertligne();
   void ajouterop();
+  // The operator step just written takes the operator now shown and pending.
+  void remplacerop();
   // Rebuilds the text of the history window w1 (textew1).
   void rafraichirw1();
   // Resizes the arrays to upper bound n.
@@ -38,5 +42,6 @@ class Historique {
   // jj, both arrays grown to reach it if they must be.
   int etapeCourante();
 
-  Calculette& calc_;
+  Vue& vue_;
+  const EtatApp& etat_;
 };
