@@ -350,7 +350,7 @@ void EditField::applyColors() {
 void EditField::setRangeColor(int start, int length, Color color) {
   if (!styled_) {
     start = 0;
-    length = Len(text_);
+    length = texte::Len(text_);
   }
   TextWidget* edit = textWidget();
   const bool wasUpdating = updating_;
