@@ -16,6 +16,9 @@ namespace platform {
 // ---- EditField ----
 
 TextWidget::TextWidget(EditField& field, QWidget* parent) : QPlainTextEdit(parent), field_(field) {
+  auto* document = new QTextDocument(this);
+  document->setDocumentLayout(new FieldLayout(document));
+  setDocument(document);
   setTabChangesFocus(true);
   // Wrapping at word boundaries lays out a long run without a break (a pasted megabyte of
   // digits) in quadratic time; the fields hold numerals, which need no word breaks.
@@ -34,6 +37,43 @@ void TextWidget::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPlainTextEdit::keyPressEvent(event);
+}
+
+bool TextWidget::event(QEvent* event) {
+  const int top = beginEdit();
+  const bool handled = QPlainTextEdit::event(event);
+  endEdit(top);
+  return handled;
+}
+
+bool TextWidget::viewportEvent(QEvent* event) {
+  // A turn of the wheel scrolls where the user wants.
+  if (event->type() == QEvent::Wheel) return QPlainTextEdit::viewportEvent(event);
+  const int top = beginEdit();
+  const bool handled = QPlainTextEdit::viewportEvent(event);
+  endEdit(top);
+  return handled;
+}
+
+int TextWidget::beginEdit() { return verticalScrollBar()->value(); }
+
+void TextWidget::endEdit(int topBefore) { keepLinesAbove(topBefore); }
+
+void TextWidget::keepLinesAbove(int topBefore) {
+  QScrollBar* bar = verticalScrollBar();
+  const int top = bar->value();
+  if (top <= topBefore) return;
+  const QTextCursor caret = textCursor();
+  const QTextBlock block = caret.block();
+  const auto* lines = static_cast<const FieldLayout*>(document()->documentLayout());
+  lines->blockBoundingRect(block);  // lays the block out at its pitch
+  if (topBefore < block.firstLineNumber() || !lines->pitched(block)) return;
+  const QTextLine line = block.layout()->lineForTextPosition(caret.positionInBlock());
+  if (!line.isValid()) return;
+  const int caretLine = block.firstLineNumber() + line.lineNumber();
+  const int shown = std::max(1, int(viewport()->height() / lines->chineseLineHeight()));
+  const int wanted = std::max(topBefore, caretLine - shown + 1);
+  if (wanted < top) bar->setValue(wanted);
 }
 
 void TextWidget::insertFromMimeData(const QMimeData* source) {
@@ -383,7 +423,11 @@ void EditField::cut() {
 void EditField::copy() { textWidget()->copy(); }
 
 void EditField::paste() {
-  if (!readOnly_) textWidget()->paste();
+  if (readOnly_) return;
+  TextWidget* edit = textWidget();
+  const int top = edit->beginEdit();
+  edit->paste();
+  edit->endEdit(top);
 }
 
 }  // namespace platform

@@ -16,6 +16,8 @@ namespace {
 
 constexpr int defaultPixelSize = 12;
 
+}  // namespace
+
 QString chineseFamily() {
   static const QString family = [] {
     const QStringList families = QFontDatabase::families();
@@ -31,6 +33,8 @@ QString chineseFamily() {
   }();
   return family;
 }
+
+namespace {
 
 QFont makeFont(const FontSpec& spec) {
   QFont font = QApplication::font();

@@ -2,6 +2,7 @@
 // The Qt widgets that realize the framework's windows and controls (layer-private).
 
 #include <QGlyphRun>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextLayout>
 #include <QToolButton>
@@ -39,6 +40,25 @@ class ControlEventFilter : public QObject {
   Control& control_;
 };
 
+// An edit field's lines. Chinese characters were drawn in Hei on the design's platform, whose
+// lines were the size and a twentieth, where this platform's Chinese face takes a third more:
+// a block whose lines show the Chinese face has them at that pitch, from the field's top, so
+// that a field sized for two lines shows two whole lines.
+class FieldLayout : public QPlainTextDocumentLayout {
+ public:
+  explicit FieldLayout(QTextDocument* document);
+  QRectF blockBoundingRect(const QTextBlock& block) const override;
+  // The pitch of the lines that show the Chinese face, in the field's font.
+  qreal chineseLineHeight() const;
+  // The block's lines stand at that pitch.
+  bool pitched(const QTextBlock& block) const;
+
+ private:
+  qreal marginAbove(const QTextBlock& block) const;
+  // Moves the block's lines to the pitch when they show the Chinese face; true when they moved.
+  bool pitchLines(const QTextBlock& block) const;
+};
+
 class TextWidget : public QPlainTextEdit {
  public:
   explicit TextWidget(EditField& field, QWidget* parent);
@@ -49,8 +69,18 @@ class TextWidget : public QPlainTextEdit {
   void inputMethodEvent(QInputMethodEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  bool event(QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
+  friend class EditField;
+  // Qt brings the caret's line into view by the face's own line height; where the lines stand
+  // at the Chinese pitch, fewer lines need to go up for it, and the field keeps the others.
+  void keepLinesAbove(int topBefore);
+  // Around an edit by the user: the top line before it, and what the edit leaves in view.
+  int beginEdit();
+  void endEdit(int topBefore);
+
   EditField& field_;
   bool composing_ = false;
   bool singleLine_ = false;
@@ -104,6 +134,8 @@ QFont resolveFont(const FontSpec& spec);
 // Gives the widget the font that the FontSpec names, unless it has it already.
 void setControlFont(QWidget* widget, const FontSpec& spec);
 bool isHei(const FontSpec& spec);
+// The face that shows Chinese characters: Hei's stand-in on this platform.
+QString chineseFamily();
 // The line height of a static text in the font: the face's own line spacing, but for Hei no
 // more than the design's platform gave it, whose lines were about as tall as its size.
 qreal lineHeightFor(const QFont& font, bool hei);
