@@ -3,6 +3,7 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "platform/controls.h"
@@ -87,6 +88,17 @@ void LabelWidget::layOut() const {
     }
     layout->endLayout();
     paragraphs_.push_back(std::move(layout));
+  }
+  // A text that does not wrap stands in the middle of its box's height, as a label does: its
+  // box is sized for the design platform's text, which stood lower in its line than this face's.
+  if (!wordWrap_ && top < height()) {
+    const qreal down = std::floor((height() - top) / 2);
+    for (const auto& layout : paragraphs_) {
+      for (int i = 0; i < layout->lineCount(); ++i) {
+        QTextLine line = layout->lineAt(i);
+        line.setPosition(line.position() + QPointF(0, down));
+      }
+    }
   }
 }
 
