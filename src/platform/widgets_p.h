@@ -4,6 +4,7 @@
 #include <QGlyphRun>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextLayout>
 #include <QToolButton>
 #include <QWidget>
@@ -38,6 +39,19 @@ class ControlEventFilter : public QObject {
 
  private:
   Control& control_;
+};
+
+// A bevel button whose caption may stand above its middle.
+class BevelWidget : public QPushButton {
+ public:
+  explicit BevelWidget(QWidget* parent);
+  void setCaptionRise(int pixels);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int rise_ = 0;
 };
 
 // An edit field's lines. Chinese characters were drawn in Hei on the design's platform, whose
@@ -99,6 +113,8 @@ class LabelWidget : public QWidget {
   // Where the glyphs of the laid-out text are drawn, in the widget's coordinates; it may reach
   // beyond the widget, which clips it.
   QRectF inkRect() const;
+  // Each glyph's extent where it is drawn, in the order of the text.
+  QList<QRectF> glyphInks() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
