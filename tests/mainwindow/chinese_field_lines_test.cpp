@@ -55,13 +55,10 @@ class ChineseFieldLinesTest : public AppFixture, public ::testing::WithParamInte
 
 TEST_P(ChineseFieldLinesTest, ShowsTwoWholeLinesAndNoCutOne) {
   setLanguage(QString::fromLatin1(GetParam()));
-  bool started = false;
   for (CharacterTable table : kAllTables) {
     for (Filling filling : {Filling::WriterLongest, Filling::TypedPastALine}) {
       SCOPED_TRACE(std::string(tableName(table)) + ", " + fillingName(filling));
-      writePrefs(prefsBytes(false, false, isSimplified(table), isUsual(table)));
-      started ? restart() : start();
-      started = true;
+      startInTable(table);
       press(QStringLiteral("DisclosureTriangle1"));
       fill(filling, table);
       auto* edit = qobject_cast<QPlainTextEdit*>(fpr().EFca->widget());

@@ -40,12 +40,9 @@ class DisplayScreenTest : public AppFixture, public ::testing::WithParamInterfac
 
 TEST_P(DisplayScreenTest, TheDisplayTextsStayOnTheGlass) {
   setLanguage(QString::fromLatin1(GetParam()));
-  bool started = false;
   for (CharacterTable table : kAllTables) {
     SCOPED_TRACE(tableName(table));
-    writePrefs(prefsBytes(false, false, isSimplified(table), isUsual(table)));
-    started ? restart() : start();
-    started = true;
+    startInTable(table);
     chooseMenu(QStringLiteral("AideAfficherlecranencours"));
     // Each operator's word with its symbol, then the equals word with a result.
     for (const char* key : {"BBad", "BBsous", "BBmu", "BBdiv", "BBe"}) {

@@ -36,12 +36,9 @@ Readable readable(char32_t c) {
 class KeyCaptionsTest : public AppFixture {};
 
 TEST_F(KeyCaptionsTest, EachCaptionIsReadableInItsKeysLowerRightClearOfTheCharacter) {
-  bool started = false;
   for (CharacterTable table : kAllTables) {
     SCOPED_TRACE(tableName(table));
-    writePrefs(prefsBytes(false, false, isSimplified(table), isUsual(table)));
-    started ? restart() : start();
-    started = true;
+    startInTable(table);
     chooseMenu(QStringLiteral("AideAidesurtouches"));
     for (const KeySpec& spec : keypad()) {
       SCOPED_TRACE(spec.label);
