@@ -196,8 +196,12 @@ void Fpr::CreateControls() {
       auto* label = makeLabel(*this, name, parent, spec.labelLeft, spec.labelTop, spec.labelWidth, spec.labelHeight,
                               system, spec.labelSize, 0xF51077, TextAlign::Right, false);
       label->setText(QString::fromUtf8(spec.labelText));
-      // At the default size the point is a faint dot of two pixels; bold, it reads.
-      if (name == QLatin1String("STP")) label->setBold(true);
+      // At the default size the point is a faint dot of two pixels; at the Mac's default size
+      // and bold, it is a dot of three each way.
+      if (name == QLatin1String("STP")) {
+        label->setTextSize(14);
+        label->setBold(true);
+      }
       label->setLocks(true, true, true, false);
       label->setVisible(false);
     }

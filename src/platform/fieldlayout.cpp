@@ -31,12 +31,12 @@ qreal lineTop(const QTextLine& line, qreal pitch, int index, qreal above) {
   return index * pitch + baseline - line.ascent() - above;
 }
 
+// Whether a face of the line holds the Chinese numerals: asked of the face itself, since the
+// desktop's language may name it in Chinese and a face need not declare its writing systems.
 bool inChineseFace(const QTextLine& line) {
-  const QString chinese = chineseFamily();
   const QList<QGlyphRun> runs = line.glyphRuns();
-  return std::any_of(runs.begin(), runs.end(), [&](const QGlyphRun& run) {
-    return run.rawFont().familyName().compare(chinese, Qt::CaseInsensitive) == 0;
-  });
+  return std::any_of(runs.begin(), runs.end(),
+                     [](const QGlyphRun& run) { return run.rawFont().supportsCharacter(QChar(u'\u4E00')); });
 }
 
 }  // namespace

@@ -150,8 +150,6 @@ QFont resolveFont(const FontSpec& spec);
 // Gives the widget the font that the FontSpec names, unless it has it already.
 void setControlFont(QWidget* widget, const FontSpec& spec);
 bool isHei(const FontSpec& spec);
-// The face that shows Chinese characters: Hei's stand-in on this platform.
-QString chineseFamily();
 // The line height of a static text in the font: the face's own line spacing, but for Hei no
 // more than the design's platform gave it, whose lines were about as tall as its size.
 qreal lineHeightFor(const QFont& font, bool hei);
