@@ -414,6 +414,7 @@ void EditField::setAcceptTabs(bool on) { textWidget()->setTabChangesFocus(!on); 
 
 void EditField::setScrollbarVertical(bool on) {
   textWidget()->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  static_cast<FieldLayout*>(textWidget()->document()->documentLayout())->setPitching(!on);
 }
 
 void EditField::cut() {

@@ -57,9 +57,16 @@ bool FieldLayout::pitched(const QTextBlock& block) const {
   return at(first.y(), lineTop(first, pitch, 0, above)) && at(last.y(), lineTop(last, pitch, count - 1, above));
 }
 
+void FieldLayout::setPitching(bool on) {
+  if (on == pitching_) return;
+  pitching_ = on;
+  // Laid out anew, every line goes back where Qt puts it, and is pitched again if it must.
+  document()->markContentsDirty(0, document()->characterCount());
+}
+
 bool FieldLayout::pitchLines(const QTextBlock& block) const {
   QTextLayout* layout = block.layout();
-  if (!layout || layout->lineCount() == 0 || pitched(block)) return false;
+  if (!pitching_ || !layout || layout->lineCount() == 0 || pitched(block)) return false;
   const qreal pitch = chineseLineHeight(), above = marginAbove(block);
   const QTextLine first = layout->lineAt(0);
   if (first.height() <= pitch || !inChineseFace(first)) return false;

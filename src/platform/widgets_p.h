@@ -57,7 +57,8 @@ class BevelWidget : public QPushButton {
 // An edit field's lines. Chinese characters were drawn in Hei on the design's platform, whose
 // lines were the size and a twentieth, where this platform's Chinese face takes a third more:
 // a block whose lines show the Chinese face has them at that pitch, from the field's top, so
-// that a field sized for two lines shows two whole lines.
+// that a field sized for two lines shows two whole lines. Only in a field without a scroll bar:
+// Qt scrolls by the lines' own heights.
 class FieldLayout : public QPlainTextDocumentLayout {
  public:
   explicit FieldLayout(QTextDocument* document);
@@ -66,11 +67,13 @@ class FieldLayout : public QPlainTextDocumentLayout {
   qreal chineseLineHeight() const;
   // The block's lines stand at that pitch.
   bool pitched(const QTextBlock& block) const;
+  void setPitching(bool on);
 
  private:
   qreal marginAbove(const QTextBlock& block) const;
   // Moves the block's lines to the pitch when they show the Chinese face; true when they moved.
   bool pitchLines(const QTextBlock& block) const;
+  bool pitching_ = true;
 };
 
 class TextWidget : public QPlainTextEdit {
