@@ -39,25 +39,55 @@ void TextWidget::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
+namespace {
+
+// What the user does to a field, after which the view goes where the user takes it.
+bool byUser(const QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 bool TextWidget::event(QEvent* event) {
-  const int top = beginEdit();
+  const int top = beginEdit(event);
   const bool handled = QPlainTextEdit::event(event);
   endEdit(top);
   return handled;
 }
 
 bool TextWidget::viewportEvent(QEvent* event) {
-  // A turn of the wheel scrolls where the user wants.
-  if (event->type() == QEvent::Wheel) return QPlainTextEdit::viewportEvent(event);
-  const int top = beginEdit();
+  const int top = beginEdit(event);
   const bool handled = QPlainTextEdit::viewportEvent(event);
-  endEdit(top);
+  // A turn of the wheel scrolls where the user wants.
+  if (event->type() != QEvent::Wheel) endEdit(top);
   return handled;
 }
 
-int TextWidget::beginEdit() { return verticalScrollBar()->value(); }
+int TextWidget::beginEdit(const QEvent* event) {
+  if (event && byUser(event)) heldTop_ = -1;
+  return verticalScrollBar()->value();
+}
 
-void TextWidget::endEdit(int topBefore) { keepLinesAbove(topBefore); }
+void TextWidget::endEdit(int topBefore) {
+  // The top line that the program set holds over Qt's own scrolls to the caret, which may come
+  // after it in the same event or in a later one, until the user acts on the field again.
+  QScrollBar* bar = verticalScrollBar();
+  if (heldTop_ >= 0) {
+    const int held = std::clamp(heldTop_, bar->minimum(), bar->maximum());
+    if (bar->value() != held) bar->setValue(held);
+    return;
+  }
+  keepLinesAbove(topBefore);
+}
 
 void TextWidget::keepLinesAbove(int topBefore) {
   QScrollBar* bar = verticalScrollBar();
@@ -390,6 +420,7 @@ void EditField::setScrollPosition(int line) {
   scrollPosition_ = line;
   QScrollBar* bar = textWidget()->verticalScrollBar();
   bar->setValue(std::clamp(line, bar->minimum(), bar->maximum()));
+  textWidget()->heldTop_ = line;
 }
 
 void EditField::setReadOnly(bool on) {
@@ -426,7 +457,7 @@ void EditField::copy() { textWidget()->copy(); }
 void EditField::paste() {
   if (readOnly_) return;
   TextWidget* edit = textWidget();
-  const int top = edit->beginEdit();
+  const int top = edit->beginEdit(nullptr);
   edit->paste();
   edit->endEdit(top);
 }

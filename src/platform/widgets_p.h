@@ -95,10 +95,11 @@ class TextWidget : public QPlainTextEdit {
   // at the Chinese pitch, fewer lines need to go up for it, and the field keeps the others.
   void keepLinesAbove(int topBefore);
   // Around an edit by the user: the top line before it, and what the edit leaves in view.
-  int beginEdit();
+  int beginEdit(const QEvent* event);
   void endEdit(int topBefore);
 
   EditField& field_;
+  int heldTop_ = -1;
   bool composing_ = false;
   bool singleLine_ = false;
 };

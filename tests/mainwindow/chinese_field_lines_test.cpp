@@ -1,6 +1,6 @@
 // The Chinese converter field, sized for two lines, shows two whole lines of a text longer than
-// one: the writer's longest numeral and a numeral typed on past its first line, in each
-// character table and each interface language's font.
+// one: the writer's longest numeral, a long paste and a numeral typed on past its first line, in
+// each character table and each interface language's font.
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -11,12 +11,14 @@
 
 namespace {
 
-enum class Filling { WriterLongest, TypedPastALine };
+enum class Filling { WriterLongest, LongPaste, TypedPastALine };
 
 const char* fillingName(Filling filling) {
   switch (filling) {
     case Filling::WriterLongest:
       return "the writer's longest numeral";
+    case Filling::LongPaste:
+      return "a long paste";
     case Filling::TypedPastALine:
       return "a numeral typed past its first line";
   }
@@ -44,6 +46,11 @@ class ChineseFieldLinesTest : public AppFixture, public ::testing::WithParamInte
         type(QStringLiteral("999999999999.99"), QStringLiteral("EFcr"));
         ASSERT_EQ(chineseField(), numeral);
         return;
+      case Filling::LongPaste:
+        click(QStringLiteral("EFca"));
+        paste(numeral + numeral + numeral);
+        ASSERT_EQ(chineseField(), numeral + numeral + numeral);
+        return;
       case Filling::TypedPastALine:
         click(QStringLiteral("EFca"));
         type(numeral, QStringLiteral("EFca"));
@@ -56,7 +63,7 @@ class ChineseFieldLinesTest : public AppFixture, public ::testing::WithParamInte
 TEST_P(ChineseFieldLinesTest, ShowsTwoWholeLinesAndNoCutOne) {
   setLanguage(QString::fromLatin1(GetParam()));
   for (CharacterTable table : kAllTables) {
-    for (Filling filling : {Filling::WriterLongest, Filling::TypedPastALine}) {
+    for (Filling filling : {Filling::WriterLongest, Filling::LongPaste, Filling::TypedPastALine}) {
       SCOPED_TRACE(std::string(tableName(table)) + ", " + fillingName(filling));
       startInTable(table);
       press(QStringLiteral("DisclosureTriangle1"));
