@@ -46,6 +46,9 @@ platform::StaticText* makeLabel(Fpr& w, const QString& name, platform::Control* 
   return label;
 }
 
+// How far a keypad key's character stands above the key's middle.
+constexpr int captionRise = 3;
+
 void styleKey(platform::BevelButton* key, const QString& font, int size) {
   key->setTextFont(font);
   key->setTextSize(size);
@@ -180,6 +183,8 @@ void Fpr::CreateControls() {
       button->setBounds(spec->left, spec->top, spec->width, 38);
       styleKey(button, QString::fromLatin1(spec->font), spec->textSize);
       button->setAcceptFocus(false);
+      // The key's character stands in its upper part, clear of its Arabic caption below it.
+      button->setCaptionRise(captionRise);
       button->setLocks(spec->lockLeft, spec->lockTop, spec->lockRight, false);
       button->setAccessibleName(QString::fromLatin1(spec->accessibleName));
       button->connectAction([this, handler = spec->handler] { (this->*handler)(); });
@@ -191,6 +196,12 @@ void Fpr::CreateControls() {
       auto* label = makeLabel(*this, name, parent, spec.labelLeft, spec.labelTop, spec.labelWidth, spec.labelHeight,
                               system, spec.labelSize, 0xF51077, TextAlign::Right, false);
       label->setText(QString::fromUtf8(spec.labelText));
+      // At the default size the point is a faint dot of two pixels; at the Mac's default size
+      // and bold, it is a dot of three each way.
+      if (name == QLatin1String("STP")) {
+        label->setTextSize(14);
+        label->setBold(true);
+      }
       label->setLocks(true, true, true, false);
       label->setVisible(false);
     }

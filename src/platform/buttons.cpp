@@ -2,6 +2,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QToolButton>
 
 #include "platform/controls.h"
@@ -12,9 +14,27 @@ namespace platform {
 
 // ---- BevelButton ----
 
+BevelWidget::BevelWidget(QWidget* parent) : QPushButton(parent) {}
+
+void BevelWidget::setCaptionRise(int pixels) {
+  if (pixels == rise_) return;
+  rise_ = pixels;
+  update();
+}
+
+void BevelWidget::paintEvent(QPaintEvent* event) {
+  if (rise_ == 0) return QPushButton::paintEvent(event);
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  painter.drawControl(QStyle::CE_PushButtonBevel, option);
+  option.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).translated(0, -rise_);
+  painter.drawControl(QStyle::CE_PushButtonLabel, option);
+}
+
 BevelButton::BevelButton(Window& window, QString name, Control* parent, int index)
     : Control(window, std::move(name), parent, index) {
-  auto* button = new QPushButton(parentWidget());
+  auto* button = new BevelWidget(parentWidget());
   button->setAutoDefault(false);
   setWidget(button);
   QObject::connect(button, &QPushButton::clicked, button, [this] { push(); });
@@ -38,6 +58,8 @@ void BevelButton::setTextSize(int size) {
   font_.size = size;
   applyFont();
 }
+
+void BevelButton::setCaptionRise(int pixels) { static_cast<BevelWidget*>(widget())->setCaptionRise(pixels); }
 
 void BevelButton::applyFont() { setControlFont(widget(), font_); }
 

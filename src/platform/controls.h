@@ -147,6 +147,8 @@ class StaticText : public Control {
   void setMultiline(bool on);
   // Where the glyphs of the text are drawn, in the control's own coordinates, as laid out;
   // the whole text shows when this lies inside its bounds.
+  // Each glyph's extent as drawn, in the label's coordinates and the order of the text.
+  QList<QRectF> glyphInks() const;
   QRect textInk() const;
 
  protected:
@@ -279,6 +281,8 @@ class BevelButton : public Control {
   QString textFont() const { return font_.family; }
   void setTextSize(int size);
   int textSize() const { return font_.size; }
+  // The caption stands this many pixels above the button's middle, leaving room below it.
+  void setCaptionRise(int pixels);
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   // What a click does.
   void push();

@@ -17,6 +17,9 @@ namespace platform {
 // ---- EditField ----
 
 TextWidget::TextWidget(EditField& field, QWidget* parent) : QPlainTextEdit(parent), field_(field) {
+  auto* document = new QTextDocument(this);
+  document->setDocumentLayout(new FieldLayout(document));
+  setDocument(document);
   setTabChangesFocus(true);
   // Wrapping at word boundaries lays out a long run without a break (a pasted megabyte of
   // digits) in quadratic time; the fields hold numerals, which need no word breaks.
@@ -37,6 +40,66 @@ void TextWidget::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
+namespace {
+
+// What the user does to a field, after which the view goes where the user takes it.
+bool byUser(const QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool TextWidget::viewportEvent(QEvent* event) {
+  const int top = beginEdit(event);
+  const bool handled = QPlainTextEdit::viewportEvent(event);
+  // A turn of the wheel scrolls where the user wants.
+  if (event->type() != QEvent::Wheel) endEdit(top);
+  return handled;
+}
+
+int TextWidget::beginEdit(const QEvent* event) {
+  if (event && byUser(event)) heldTop_ = -1;
+  return verticalScrollBar()->value();
+}
+
+void TextWidget::endEdit(int topBefore) {
+  // The top line that the program set holds over Qt's own scrolls to the caret, which may come
+  // after it in the same event or in a later one, until the user acts on the field again.
+  QScrollBar* bar = verticalScrollBar();
+  if (heldTop_ >= 0) {
+    const int held = std::clamp(heldTop_, bar->minimum(), bar->maximum());
+    if (bar->value() != held) bar->setValue(held);
+    return;
+  }
+  keepLinesAbove(topBefore);
+}
+
+void TextWidget::keepLinesAbove(int topBefore) {
+  QScrollBar* bar = verticalScrollBar();
+  const int top = bar->value();
+  if (top <= topBefore) return;
+  const QTextCursor caret = textCursor();
+  const QTextBlock block = caret.block();
+  const auto* lines = static_cast<const FieldLayout*>(document()->documentLayout());
+  lines->blockBoundingRect(block);  // lays the block out at its pitch
+  if (topBefore < block.firstLineNumber() || !lines->pitched(block)) return;
+  const QTextLine line = block.layout()->lineForTextPosition(caret.positionInBlock());
+  if (!line.isValid()) return;
+  const int caretLine = block.firstLineNumber() + line.lineNumber();
+  const int shown = std::max(1, int(viewport()->height() / lines->chineseLineHeight()));
+  const int wanted = std::max(topBefore, caretLine - shown + 1);
+  if (wanted < top) bar->setValue(wanted);
+}
+
 void TextWidget::insertFromMimeData(const QMimeData* source) {
   // Pasted and dropped text arrives as plain text, whatever else the clipboard offers.
   if (!source || !source->hasText()) return;
@@ -49,7 +112,9 @@ void TextWidget::insertFromMimeData(const QMimeData* source) {
 }
 
 bool TextWidget::event(QEvent* event) {
+  const int top = beginEdit(event);
   const bool handled = QPlainTextEdit::event(event);
+  endEdit(top);
   switch (event->type()) {
     case QEvent::Paint:
       // The frame's own paint: the ring's outer line lies on the border.
@@ -387,6 +452,7 @@ void EditField::setScrollPosition(int line) {
   scrollPosition_ = line;
   QScrollBar* bar = textWidget()->verticalScrollBar();
   bar->setValue(std::clamp(line, bar->minimum(), bar->maximum()));
+  textWidget()->heldTop_ = line;
 }
 
 void EditField::setReadOnly(bool on) {
@@ -417,6 +483,7 @@ void EditField::setAcceptTabs(bool on) { textWidget()->setTabChangesFocus(!on); 
 
 void EditField::setScrollbarVertical(bool on) {
   textWidget()->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  static_cast<FieldLayout*>(textWidget()->document()->documentLayout())->setPitching(!on);
 }
 
 void EditField::cut() {
@@ -426,7 +493,11 @@ void EditField::cut() {
 void EditField::copy() { textWidget()->copy(); }
 
 void EditField::paste() {
-  if (!readOnly_) textWidget()->paste();
+  if (readOnly_) return;
+  TextWidget* edit = textWidget();
+  const int top = edit->beginEdit(nullptr);
+  edit->paste();
+  edit->endEdit(top);
 }
 
 }  // namespace platform

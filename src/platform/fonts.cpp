@@ -18,13 +18,14 @@ constexpr int defaultPixelSize = 12;
 
 QString chineseFamily() {
   static const QString family = [] {
-    const QStringList families = QFontDatabase::families();
+    // The list of families names them in the desktop's language (文泉驿正黑 under a Chinese
+    // locale), so a wanted face is asked for by its own name.
     for (const char* wanted : {"WenQuanYi Zen Hei", "Heiti SC", "STHeiti", "Noto Sans CJK SC", "Noto Sans SC",
                                "Source Han Sans SC", "PingFang SC", "Microsoft YaHei", "SimHei"}) {
       const QString name = QString::fromLatin1(wanted);
-      if (families.contains(name, Qt::CaseInsensitive)) return name;
+      if (QFontDatabase::hasFamily(name)) return name;
     }
-    for (const QString& name : families) {
+    for (const QString& name : QFontDatabase::families()) {
       if (QFontDatabase::writingSystems(name).contains(QFontDatabase::SimplifiedChinese)) return name;
     }
     return QApplication::font().family();

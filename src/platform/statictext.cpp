@@ -1,8 +1,10 @@
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "platform/controls.h"
@@ -51,6 +53,32 @@ void LabelWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
 }
 
+namespace {
+
+// The face's superscript digits are a third of its size, too small to read in a small text:
+// they are drawn as the face's own digits, raised, at four fifths of the size.
+QString withRaisedDigits(const QString& text, const QFont& font, QList<QTextLayout::FormatRange>* raised) {
+  static const QString superscripts = QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079");
+  QString shown = text;
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    const qsizetype digit = superscripts.indexOf(shown[i]);
+    if (digit < 0) continue;
+    shown[i] = QChar(char16_t(u'0' + digit));
+    QTextCharFormat format;
+    // Qt draws a superscript at seven tenths of the format's size.
+    QFont larger = font;
+    larger.setPixelSize(std::max(1, int(std::lround(QFontInfo(font).pixelSize() * 8.0 / 7))));
+    format.setFont(larger);
+    format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    // Raised by a third of the size: the digit's foot stands in the middle of the others.
+    format.setSuperScriptBaseline(100.0 / 3);
+    raised->append({int(i), 1, format});
+  }
+  return shown;
+}
+
+}  // namespace
+
 void LabelWidget::layOut() const {
   if (laidOut_) return;
   laidOut_ = true;
@@ -64,8 +92,11 @@ void LabelWidget::layOut() const {
   QTextOption option;
   option.setWrapMode(wordWrap_ ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
   qreal top = 0;
-  for (const QString& paragraph : text_.split(QLatin1Char('\n'))) {
+  for (const QString& written : text_.split(QLatin1Char('\n'))) {
+    QList<QTextLayout::FormatRange> raised;
+    const QString paragraph = withRaisedDigits(written, font(), &raised);
     auto layout = std::make_unique<QTextLayout>(paragraph, font());
+    layout->setFormats(raised);
     layout->setTextOption(option);
     layout->setCacheEnabled(true);
     layout->beginLayout();
@@ -88,6 +119,17 @@ void LabelWidget::layOut() const {
     layout->endLayout();
     paragraphs_.push_back(std::move(layout));
   }
+  // A text that does not wrap stands in the middle of its box's height, as a label does: its
+  // box is sized for the design platform's text, which stood lower in its line than this face's.
+  if (!wordWrap_ && top < height()) {
+    const qreal down = std::floor((height() - top) / 2);
+    for (const auto& layout : paragraphs_) {
+      for (int i = 0; i < layout->lineCount(); ++i) {
+        QTextLine line = layout->lineAt(i);
+        line.setPosition(line.position() + QPointF(0, down));
+      }
+    }
+  }
 }
 
 QRectF LabelWidget::inkRect() const {
@@ -95,6 +137,21 @@ QRectF LabelWidget::inkRect() const {
   QRectF ink;
   for (const auto& layout : paragraphs_) ink |= glyphsInk(layout->glyphRuns());
   return ink;
+}
+
+QList<QRectF> LabelWidget::glyphInks() const {
+  layOut();
+  QList<QRectF> inks;
+  for (const auto& layout : paragraphs_) {
+    for (const QGlyphRun& run : layout->glyphRuns()) {
+      const QList<quint32> glyphs = run.glyphIndexes();
+      const QList<QPointF> positions = run.positions();
+      for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+        inks << run.rawFont().boundingRect(glyphs[i]).translated(positions[i]);
+      }
+    }
+  }
+  return inks;
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {
@@ -131,6 +188,8 @@ void StaticText::setText(const QString& text) {
 }
 
 QRect StaticText::textInk() const { return wholeInkPixels(label()->inkRect()); }
+
+QList<QRectF> StaticText::glyphInks() const { return label()->glyphInks(); }
 
 void StaticText::setTextColor(Color color) {
   textColor_ = color;

@@ -2,7 +2,9 @@
 // The Qt widgets that realize the framework's windows and controls (layer-private).
 
 #include <QGlyphRun>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextLayout>
 #include <QToolButton>
 #include <QWidget>
@@ -39,6 +41,41 @@ class ControlEventFilter : public QObject {
   Control& control_;
 };
 
+// A bevel button whose caption may stand above its middle.
+class BevelWidget : public QPushButton {
+ public:
+  explicit BevelWidget(QWidget* parent);
+  void setCaptionRise(int pixels);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int rise_ = 0;
+};
+
+// An edit field's lines. Chinese characters were drawn in Hei on the design's platform, whose
+// lines were the size and a twentieth, where this platform's Chinese face takes a third more:
+// a block whose lines show the Chinese face has them at that pitch, from the field's top, so
+// that a field sized for two lines shows two whole lines. Only in a field without a scroll bar:
+// Qt scrolls by the lines' own heights.
+class FieldLayout : public QPlainTextDocumentLayout {
+ public:
+  explicit FieldLayout(QTextDocument* document);
+  QRectF blockBoundingRect(const QTextBlock& block) const override;
+  // The pitch of the lines that show the Chinese face, in the field's font.
+  qreal chineseLineHeight() const;
+  // The block's lines stand at that pitch.
+  bool pitched(const QTextBlock& block) const;
+  void setPitching(bool on);
+
+ private:
+  qreal marginAbove(const QTextBlock& block) const;
+  // Moves the block's lines to the pitch when they show the Chinese face; true when they moved.
+  bool pitchLines(const QTextBlock& block) const;
+  bool pitching_ = true;
+};
+
 class TextWidget : public QPlainTextEdit {
  public:
   explicit TextWidget(EditField& field, QWidget* parent);
@@ -50,11 +87,21 @@ class TextWidget : public QPlainTextEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
   bool event(QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  friend class EditField;
   bool showsFocusRing() const { return field_.useFocusRing() && hasFocus(); }
+  // Qt brings the caret's line into view by the face's own line height; where the lines stand
+  // at the Chinese pitch, fewer lines need to go up for it, and the field keeps the others.
+  void keepLinesAbove(int topBefore);
+  // Around an edit by the user: the top line before it, and what the edit leaves in view.
+  int beginEdit(const QEvent* event);
+  void endEdit(int topBefore);
+
   EditField& field_;
+  int heldTop_ = -1;
   bool composing_ = false;
   bool singleLine_ = false;
 };
@@ -72,6 +119,8 @@ class LabelWidget : public QWidget {
   // Where the glyphs of the laid-out text are drawn, in the widget's coordinates; it may reach
   // beyond the widget, which clips it.
   QRectF inkRect() const;
+  // Each glyph's extent where it is drawn, in the order of the text.
+  QList<QRectF> glyphInks() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -78,7 +78,8 @@ const ControlRow rows[] = {
     {"BB6", 0, K::Bevel, 92, 125, keySize, keySize, "", true, "Hei", 20, black, "", none, "six"},
     {"BB100", 0, K::Bevel, 51, 125, keySize, keySize, "", true, "Hei", 20, black, "", none, "hundred"},
     {"BBp", 0, K::Bevel, 10, 125, keySize, keySize, "", true, "hei", 20, black, "", none, "point"},
-    {"STP", 0, K::StaticText, 10, 147, 36, 15, "BBp", false, "System", 0, pink, "LTR", none, ""},
+    // The point's caption is drawn larger (and bold) than the default size, where it is a faint dot.
+    {"STP", 0, K::StaticText, 10, 147, 36, 15, "BBp", false, "System", 14, pink, "LTR", none, ""},
     {"BBad", 0, K::Bevel, 233, 84, keySize, keySize, "", true, "Hei", 20, black, "T", none, "add"},
     {"BBmu", 0, K::Bevel, 192, 84, keySize, keySize, "", true, "Hei", 20, black, "", none, "multiply"},
     {"BBz", 0, K::Bevel, 133, 84, keySize, keySize, "", true, "HEI", 20, black, "", none, "zero"},

@@ -108,6 +108,11 @@ void AppFixture::startWithoutPrefs() {
   processEvents();
 }
 
+void AppFixture::startInTable(CharacterTable table) {
+  writePrefs(prefsBytes(false, false, isSimplified(table), isUsual(table)));
+  app_ ? restart() : start();
+}
+
 void AppFixture::restart() {
   // What was scripted for a modal window and not used yet applies to the next run.
   if (services_) {

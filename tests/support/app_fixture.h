@@ -18,6 +18,7 @@
 #include "mainwindow/Fpr.h"
 #include "platform/controls.h"
 #include "platform/menus.h"
+#include "support/character_tables.h"
 #include "support/printers.h"
 #include "support/recording_services.h"
 #include "support/temporary_bundle.h"
@@ -53,6 +54,8 @@ class AppFixture : public ::testing::Test {
   void start();
   // Ends the running application and starts a new one on the same preferences folder.
   void restart();
+  // Starts, or starts anew when running, with preferences that choose the character table.
+  void startInTable(CharacterTable table);
   // A start with no preferences file at all.
   void startWithoutPrefs();
   // Builds the application on the same preferences as start() and runs its real event loop

@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "screen_geometry.h"
+
 namespace {
 
 const QString chineseFont = QStringLiteral("WenQuanYi Zen Hei");
@@ -71,23 +73,24 @@ bool save(const QImage& image, const QDir& out, const QString& name) {
 // ---- The calculator screen behind the display ----
 
 QImage screen() {
-  QImage image = canvas(261, 64, calculatorGrey);
+  using namespace screen_geometry;
+  QImage image = canvas(width, height, calculatorGrey);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF body(1.5, 1.5, 258, 61);
   // A dark bezel, then the glass with a soft shade from top to bottom.
-  p.setPen(QPen(QColor(48, 52, 50), 2));
+  p.setPen(QPen(QColor(48, 52, 50), 1));
   p.setBrush(QColor(70, 76, 72));
-  p.drawRoundedRect(body, 9, 9);
-  QLinearGradient glass(0, 4, 0, 60);
-  glass.setColorAt(0, QColor(200, 214, 190));
-  glass.setColorAt(1, QColor(218, 230, 208));
+  p.drawRoundedRect(bezel, bezelRadius, bezelRadius);
+  QLinearGradient shade(0, glass.top(), 0, glass.bottom());
+  shade.setColorAt(0, QColor(200, 214, 190));
+  shade.setColorAt(1, QColor(218, 230, 208));
   p.setPen(QPen(QColor(120, 132, 116), 1));
-  p.setBrush(glass);
-  p.drawRoundedRect(QRectF(4.5, 4.5, 252, 55), 6, 6);
-  // A faint reflection along the upper edge of the glass.
+  p.setBrush(shade);
+  p.drawRoundedRect(glass, glassRadius, glassRadius);
+  // A faint reflection just under the glass's upper edge.
   p.setPen(QPen(QColor(234, 242, 226), 1));
-  p.drawLine(QPointF(11, 6.5), QPointF(250, 6.5));
+  p.drawLine(QPointF(innerEdge.left() + innerRadius + 2, innerEdge.top() + 0.5),
+             QPointF(innerEdge.right() - innerRadius - 2, innerEdge.top() + 0.5));
   p.end();
   keepOpaque(image);
   letThrough(image, image.rect(), calculatorGrey);
