@@ -329,12 +329,16 @@ class PushButton : public Control {
   void setDefault(bool on);
   bool isCancel() const { return cancel_; }
   void setCancel(bool on) { cancel_ = on; }
+  // The caption that a picture under the button draws for it: what a screen reader reads while
+  // the button has no caption of its own.
+  void setPictureCaption(const QString& caption);
   void setTextSize(int size);
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   void push();
 
  private:
   QString caption_;
+  QString pictureCaption_;
   FontSpec font_;
   bool default_ = false;
   bool cancel_ = false;
@@ -349,6 +353,9 @@ class CheckBox : public Control {
   bool value() const { return value_; }
   // Sets the tick without raising Action.
   void setValue(bool value);
+  // The caption that a picture under the box draws beside it: what a screen reader reads while
+  // the box has no caption of its own.
+  void setPictureCaption(const QString& caption);
   void setTextSize(int size);
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   // Layer hook: a user's click.
@@ -356,6 +363,7 @@ class CheckBox : public Control {
 
  private:
   QString caption_;
+  QString pictureCaption_;
   FontSpec font_;
   bool value_ = false;
   std::function<void()> onAction_;

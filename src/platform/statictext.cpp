@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -5,7 +6,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/services.h"
 #include "platform/widgets_p.h"
 
 namespace platform {
@@ -23,6 +26,15 @@ void LabelWidget::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
   invalidate();
+  // A screen reader speaks the new text; a name given in code stays what it reads.
+  if (accessibleName().isEmpty()) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    if (Application* app = Application::current()) {
+      app->services().accessibilityUpdate(event);
+    } else {
+      QAccessible::updateAccessibility(&event);
+    }
+  }
 }
 
 void LabelWidget::setAlignment(Qt::Alignment horizontal) {

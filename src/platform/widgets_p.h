@@ -58,9 +58,14 @@ class TextWidget : public QPlainTextEdit {
 
 // A static text, laid out line by line at the line height its face had on the design's
 // platform, wrapped within its width when it is multiline, and clipped to its bounds.
+// Its own class name lets the accessibility factory find it.
 class LabelWidget : public QWidget {
+  Q_OBJECT
+
  public:
   explicit LabelWidget(QWidget* parent);
+  // The text as shown; a change raises NameChanged, as a standard label does.
+  const QString& text() const { return text_; }
   void setText(const QString& text);
   void setAlignment(Qt::Alignment horizontal);
   void setWordWrap(bool on);
@@ -87,9 +92,13 @@ class LabelWidget : public QWidget {
   mutable bool laidOut_ = false;
 };
 
+// Its own class name lets the accessibility factory find it.
 class CanvasWidget : public QWidget {
+  Q_OBJECT
+
  public:
   CanvasWidget(Canvas& canvas, QWidget* parent);
+  const Canvas& canvas() const { return canvas_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -112,6 +121,8 @@ qreal lineHeightFor(const QFont& font, bool hei);
 QRect wholeInkPixels(const QRectF& ink);
 // The ink of laid-out glyphs: the union of each glyph's own extent where it is drawn.
 QRectF glyphsInk(const QList<QGlyphRun>& runs);
+// Registers the accessible interfaces of the layer's own widgets with Qt (once per process).
+void installAccessibleFactory();
 // "\f" (the models' line separator) and "\r" shown as line breaks, one character for one.
 QString displayText(const QString& text);
 
