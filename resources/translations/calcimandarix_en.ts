@@ -195,6 +195,10 @@
         <translation>Notation</translation>
     </message>
     <message>
+        <source>acces.fouimais</source>
+        <translation>Note</translation>
+    </message>
+    <message>
         <source>acces.fapropos.Canvas1</source>
         <translation>Calcimandarix icon</translation>
     </message>

@@ -367,6 +367,10 @@
         <translation>Notation</translation>
     </message>
     <message>
+        <source>acces.fouimais</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
         <source>acces.fapropos.Canvas1</source>
         <translation>Icône de Calcimandarix</translation>
     </message>

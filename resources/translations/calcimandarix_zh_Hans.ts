@@ -367,6 +367,10 @@
         <translation>写法</translation>
     </message>
     <message>
+        <source>acces.fouimais</source>
+        <translation>提示</translation>
+    </message>
+    <message>
         <source>acces.fapropos.Canvas1</source>
         <translation>Calcimandarix 图标</translation>
     </message>

@@ -367,6 +367,10 @@
         <translation>寫法</translation>
     </message>
     <message>
+        <source>acces.fouimais</source>
+        <translation>提示</translation>
+    </message>
+    <message>
         <source>acces.fapropos.Canvas1</source>
         <translation>Calcimandarix 圖示</translation>
     </message>

@@ -45,6 +45,8 @@ fapropos& fapropos::get() { return platform::Application::current()->instance<fa
 
 void fapropos::Layout() {
   setTitle(QString());
+  // Untitled, it is still named for a screen reader, as the menu item that opens it.
+  setAccessibleName(langues::lmapropos());
   setSize(228, 284);
   setMinSize(64, 64);
   setMaxSize(32000, 32000);

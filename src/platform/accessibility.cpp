@@ -2,6 +2,7 @@
 #include <QAccessibleWidget>
 
 #include "platform/widgets_p.h"
+#include "platform/window.h"
 
 namespace platform {
 
@@ -83,14 +84,26 @@ class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
 };
 
 // A canvas that only shows its picture reads as one; the display, which takes the keyboard,
-// reads as the panel that holds its texts. Asked anew, since the picture comes after the canvas.
+// reads as the pane that holds its texts. Asked anew, since the picture comes after the canvas.
 class CanvasAccessible : public QAccessibleWidget {
  public:
   explicit CanvasAccessible(CanvasWidget* canvas) : QAccessibleWidget(canvas) {}
 
   QAccessible::Role role() const override {
     const Canvas& canvas = static_cast<const CanvasWidget*>(widget())->canvas();
-    return !canvas.acceptFocus() && !canvas.backdrop().isNull() ? QAccessible::Graphic : QAccessible::Client;
+    if (canvas.acceptFocus()) return QAccessible::Pane;
+    return canvas.backdrop().isNull() ? QAccessible::Client : QAccessible::Graphic;
+  }
+};
+
+// A window reads as a window, a movable modal one as a dialog, under its title.
+class WindowAccessible : public QAccessibleWidget {
+ public:
+  explicit WindowAccessible(WindowWidget* window) : QAccessibleWidget(window) {}
+
+  QAccessible::Role role() const override {
+    const Window& window = static_cast<const WindowWidget*>(widget())->window();
+    return window.frame() == Frame::MovableModal ? QAccessible::Dialog : QAccessible::Window;
   }
 };
 
@@ -100,6 +113,9 @@ QAccessibleInterface* layerWidgetFactory(const QString& className, QObject* obje
   }
   if (className == QLatin1String(CanvasWidget::staticMetaObject.className())) {
     if (auto* canvas = qobject_cast<CanvasWidget*>(object)) return new CanvasAccessible(canvas);
+  }
+  if (className == QLatin1String(WindowWidget::staticMetaObject.className())) {
+    if (auto* window = qobject_cast<WindowWidget*>(object)) return new WindowAccessible(window);
   }
   return nullptr;
 }

@@ -15,9 +15,13 @@ namespace platform {
 
 class Window;
 
+// Its own class name lets the accessibility factory find it.
 class WindowWidget : public QWidget {
+  Q_OBJECT
+
  public:
   explicit WindowWidget(Window& window);
+  const Window& window() const { return window_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -62,6 +62,8 @@ const Entry table[] = {
     {"FPreferences.GroupBox1", u"\u201cWelcome\u201d window"},
     {"FPreferences.GroupBox2", u"Characters"},
     {"FPreferences.GroupBox3", u"Notation"},
+    // The note that a text holds characters of another table, which has no title.
+    {"fouimais", u"Note"},
     // The about box.
     {"fapropos.Canvas1", u"Calcimandarix icon"},
 };

@@ -59,6 +59,8 @@ void expectLabelsReadTheirText(const platform::Window& window) {
 // a canvas that shows nothing and takes no keyboard.
 void expectNothingShownUnnamed(const platform::Window& window) {
   SCOPED_TRACE(window.className().toStdString());
+  EXPECT_FALSE(QAccessible::queryAccessibleInterface(window.widget())->text(QAccessible::Name).isEmpty())
+      << "the window has no name";
   for (const auto& control : window.controls()) {
     QWidget* widget = control->widget();
     if (!widget || !widget->isVisibleTo(window.widget())) continue;
@@ -191,6 +193,38 @@ TEST_F(AccessibilityTest, NamesAndDescriptionsAreInTheInterfaceLanguage) {
   EXPECT_EQ(accessibleOf(*fpr().key(QStringLiteral("BB4")))->text(QAccessible::Description),
             fpr().key(QStringLiteral("BB4"))->caption());
   EXPECT_EQ(accessibleOf(*fpr().EFca)->text(QAccessible::Description), langues::lhca());
+}
+
+// A window reads as one, under its title or, untitled, under a name of its own; the movable
+// modal preferences as a dialog; the display as the pane that holds its texts.
+TEST_F(AccessibilityTest, WindowsReadAsWindowsAndDialogs) {
+  startWith(CharacterTable::SimplifiedUsual, QStringLiteral("fr"));
+  chooseMenu(QStringLiteral("FenetreConvertisseur"));
+  chooseMenu(QStringLiteral("FenetreBandepapier"));
+  convert(QStringLiteral("壹"));
+  chooseMenu(QStringLiteral("menuapropos"));
+  chooseMenu(QStringLiteral("Preferences"));
+  const struct {
+    const char* window;
+    QAccessible::Role role;
+    const char* name;
+  } cases[] = {
+      {"Fpr", QAccessible::Window, " Calcimandarix"},
+      {"fband", QAccessible::Window, "Bande papier"},
+      {"fouimais", QAccessible::Window, "Remarque"},
+      {"fapropos", QAccessible::Window, "À propos de Calcimandarix"},
+      {"FPreferences", QAccessible::Dialog, "Préférences"},
+  };
+  for (const auto& c : cases) {
+    platform::Window* w = window(QString::fromLatin1(c.window));
+    ASSERT_NE(w, nullptr) << c.window;
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(w->widget());
+    EXPECT_EQ(read->role(), c.role) << c.window;
+    EXPECT_EQ(read->text(QAccessible::Name), QString::fromUtf8(c.name)) << c.window;
+  }
+  EXPECT_EQ(accessibleOf(*fpr().Canvas4)->role(), QAccessible::Pane);
+  // The display's texts are its children in the tree a reader walks.
+  EXPECT_EQ(accessibleOf(*fpr().StaticText1)->parent()->object(), fpr().Canvas4->widget());
 }
 
 // Each table of ours gives every accessible text in its own language.
