@@ -423,14 +423,18 @@ class NameChangeTest : public AccessibilityTest {
     }
     return names;
   }
-  void forgetHeard() { services().accessibilityEvents.clear(); }
+  // Hears what a screen reader is told from now on, and nothing of before.
+  void listenFromNow() {
+    services().hearAccessibility = true;
+    services().accessibilityEvents.clear();
+  }
 };
 
 // Each new text of the display, the echo, the operator and its symbol is heard as it comes.
 TEST_F(NameChangeTest, TheDisplayTextsAreHeardAsTheyChange) {
   startWith(CharacterTable::SimplifiedUsual);
   chooseMenu(QStringLiteral("AideAfficherlecranencours"));
-  forgetHeard();
+  listenFromNow();
   keyIn(QStringLiteral("十二"));
   press(QStringLiteral("BBad"));
   keyIn(QStringLiteral("三"));
@@ -447,7 +451,7 @@ TEST_F(NameChangeTest, TheDisplayTextsAreHeardAsTheyChange) {
   EXPECT_EQ(heardFor(w.StaticText11).back(), QStringLiteral("15"));
 
   // The same text again says nothing new.
-  forgetHeard();
+  listenFromNow();
   fpr().StaticText1->setText(fpr().StaticText1->text());
   EXPECT_TRUE(heardFor(w.StaticText1).empty());
 }
@@ -455,7 +459,7 @@ TEST_F(NameChangeTest, TheDisplayTextsAreHeardAsTheyChange) {
 TEST_F(NameChangeTest, TheNotesSentenceIsHeardWhenTheNoteOpens) {
   startWith(CharacterTable::SimplifiedUsual);
   chooseMenu(QStringLiteral("FenetreConvertisseur"));
-  forgetHeard();
+  listenFromNow();
   convert(QStringLiteral("壹"));
   ASSERT_TRUE(noteShown());
   const fouimais* note = application().liveInstance<fouimais>();

@@ -31,11 +31,13 @@ class RecordingServices : public platform::Services {
   // Runs the next scripted action for a modal window; a modal window that no test expected
   // is a failure, and is closed so that the run goes on.
   void modalShown(platform::Window& window) override;
-  // Records what a screen reader would hear (the control and the name it reads then), and
-  // hands it on as the real services do.
+  // Records, when asked to, what a screen reader would hear (the control and the name it reads
+  // then), and hands it on as the real services do.
   void accessibilityUpdate(QAccessibleEvent& event) override {
-    QAccessibleInterface* read = event.accessibleInterface();
-    accessibilityEvents.push_back({event.object(), event.type(), read ? read->text(QAccessible::Name) : QString()});
+    if (hearAccessibility) {
+      QAccessibleInterface* read = event.accessibleInterface();
+      accessibilityEvents.push_back({event.object(), event.type(), read ? read->text(QAccessible::Name) : QString()});
+    }
     platform::Services::accessibilityUpdate(event);
   }
 
@@ -57,6 +59,7 @@ class RecordingServices : public platform::Services {
     QAccessible::Event type;
     QString name;
   };
+  bool hearAccessibility = false;
   std::vector<AccessibilityEvent> accessibilityEvents;
   std::deque<std::function<void(platform::Window&)>> modalActions;
 };
