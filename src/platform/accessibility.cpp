@@ -114,6 +114,9 @@ QAccessibleInterface* layerWidgetFactory(const QString& className, QObject* obje
   if (className == QLatin1String(CanvasWidget::staticMetaObject.className())) {
     if (auto* canvas = qobject_cast<CanvasWidget*>(object)) return new CanvasAccessible(canvas);
   }
+  if (className == QLatin1String(RuleWidget::staticMetaObject.className())) {
+    if (auto* rule = qobject_cast<RuleWidget*>(object)) return new QAccessibleWidget(rule, QAccessible::Separator);
+  }
   if (className == QLatin1String(WindowWidget::staticMetaObject.className())) {
     if (auto* window = qobject_cast<WindowWidget*>(object)) return new WindowAccessible(window);
   }

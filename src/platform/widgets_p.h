@@ -1,6 +1,7 @@
 #pragma once
 // The Qt widgets that realize the framework's windows and controls (layer-private).
 
+#include <QFrame>
 #include <QGlyphRun>
 #include <QPlainTextEdit>
 #include <QTextLayout>
@@ -111,6 +112,15 @@ class CanvasWidget : public QWidget {
 
  private:
   Canvas& canvas_;
+};
+
+// A line or a separator: a rule drawn between controls. Its own class name lets the
+// accessibility factory read it as a separator rather than as a frame.
+class RuleWidget : public QFrame {
+  Q_OBJECT
+
+ public:
+  using QFrame::QFrame;
 };
 
 QFont resolveFont(const FontSpec& spec);

@@ -196,7 +196,8 @@ TEST_F(AccessibilityTest, NamesAndDescriptionsAreInTheInterfaceLanguage) {
 }
 
 // A window reads as one, under its title or, untitled, under a name of its own; the movable
-// modal preferences as a dialog; the display as the pane that holds its texts.
+// modal preferences as a dialog; the display as the pane that holds its texts; a rule as a
+// separator.
 TEST_F(AccessibilityTest, WindowsReadAsWindowsAndDialogs) {
   startWith(CharacterTable::SimplifiedUsual, QStringLiteral("fr"));
   chooseMenu(QStringLiteral("FenetreConvertisseur"));
@@ -223,6 +224,9 @@ TEST_F(AccessibilityTest, WindowsReadAsWindowsAndDialogs) {
     EXPECT_EQ(read->text(QAccessible::Name), QString::fromUtf8(c.name)) << c.window;
   }
   EXPECT_EQ(accessibleOf(*fpr().Canvas4)->role(), QAccessible::Pane);
+  // Rules read as separators, not as frames that a reader would take for windows.
+  EXPECT_EQ(accessibleOf(*fpr().Line2)->role(), QAccessible::Separator);
+  EXPECT_EQ(accessibleOf(*application().liveInstance<FPreferences>()->Separator1)->role(), QAccessible::Separator);
   // The display's texts are its children in the tree a reader walks.
   EXPECT_EQ(accessibleOf(*fpr().StaticText1)->parent()->object(), fpr().Canvas4->widget());
 }
