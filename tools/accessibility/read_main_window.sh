@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the application on a virtual display with a session bus and the accessibility bus, as a
 # screen reader's desktop does, presses 十二 加 三 等于 on the keypad with real clicks, and prints
-# the main window's accessibility tree as AT-SPI gives it (roles, names, texts).
+# what a screen reader hears meanwhile (the labels' new names) and then the main window's
+# accessibility tree as AT-SPI gives it (roles, names, texts).
 #   tools/accessibility/read_main_window.sh [UI language, e.g. en_US.UTF-8 or zh_TW.UTF-8] [application]
 # Needs xvfb, dbus, at-spi2-core, xdotool and python3-pyatspi (for the system's /usr/bin/python3);
 # the test command does not use it.
@@ -30,6 +31,11 @@ sleep 1
 # The menu bar lies above the window's content; the controls are placed in the content.
 height="$(xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')"
 menu=$((height - 296))
+# What a screen reader hears while the keys are pressed: each label's new name.
+echo "Heard while pressing the keys:"
+/usr/bin/python3 "$here/listen_names.py" calcimandarix 6 &
+listener=$!
+sleep 2
 click() {
   xdotool mousemove --window "$wid" "$1" $(($2 + menu)) click 1
   sleep 0.3
@@ -39,6 +45,8 @@ click 152 185  # 二
 click 252 103  # 加
 click 152 226  # 三
 click 231 226  # 等于
-sleep 0.5
+wait "$listener"
+echo
+echo "The main window's tree after 十二 加 三 等于:"
 
 /usr/bin/python3 "$here/dump_tree.py" calcimandarix Calcimandarix
