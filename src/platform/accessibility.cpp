@@ -9,10 +9,29 @@ namespace platform {
 namespace {
 
 // A static text reads as a label whose name is the text it shows, and offers that text to a
-// screen reader's reading commands. It has neither caret nor selection.
+// screen reader's reading commands. It has neither caret nor selection. One that takes clicks
+// reads as a link, and pressing it clicks it.
 class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit LabelAccessible(LabelWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  QAccessible::Role role() const override {
+    return label()->pressAction() ? QAccessible::Link : QAccessible::StaticText;
+  }
+
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (label()->pressAction()) names.prepend(pressAction());
+    return names;
+  }
+
+  void doAction(const QString& actionName) override {
+    if (actionName == pressAction() && label()->pressAction()) {
+      label()->pressAction()();
+      return;
+    }
+    QAccessibleWidget::doAction(actionName);
+  }
 
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name) {
@@ -25,6 +44,7 @@ class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
     s.readOnly = true;
+    s.linked = static_cast<bool>(label()->pressAction());
     return s;
   }
 

@@ -94,6 +94,7 @@ class Control {
   void shiftChildren(int dx, int dy);
   virtual void mouseHandlersChanged() {}
   bool hasMouseHandlers() const { return onMouseDown_ || onMouseEnter_ || onMouseExit_; }
+  bool hasMouseDown() const { return static_cast<bool>(onMouseDown_); }
 
  private:
   Window& window_;

@@ -134,7 +134,11 @@ LabelWidget* StaticText::label() const { return static_cast<LabelWidget*>(widget
 
 void StaticText::mouseHandlersChanged() {
   // A label lets clicks through to what lies under it, unless it handles the mouse itself.
-  if (widget()) widget()->setAttribute(Qt::WA_TransparentForMouseEvents, !hasMouseHandlers());
+  if (!widget()) return;
+  widget()->setAttribute(Qt::WA_TransparentForMouseEvents, !hasMouseHandlers());
+  // One that takes a click reads as a link, which a screen reader presses as the click.
+  label()->setPressAction(hasMouseDown() ? std::function<void()>([this] { mousePressed(0, 0); })
+                                         : std::function<void()>());
 }
 
 void StaticText::setText(const QString& text) {

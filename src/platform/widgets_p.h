@@ -7,6 +7,7 @@
 #include <QTextLayout>
 #include <QToolButton>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -72,6 +73,9 @@ class LabelWidget : public QWidget {
   // The text as shown; a change raises NameChanged, as a standard label does.
   const QString& text() const { return text_; }
   void setText(const QString& text);
+  // What a screen reader's press does on a label that takes clicks (a link); none otherwise.
+  void setPressAction(std::function<void()> press) { press_ = std::move(press); }
+  const std::function<void()>& pressAction() const { return press_; }
   void setAlignment(Qt::Alignment horizontal);
   void setWordWrap(bool on);
   // Lines as tall as the design's platform made Hei's rather than the face's own spacing.
@@ -95,6 +99,7 @@ class LabelWidget : public QWidget {
   bool heiLines_ = false;
   mutable std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
   mutable bool laidOut_ = false;
+  std::function<void()> press_;
 };
 
 // Its own class name lets the accessibility factory find it.

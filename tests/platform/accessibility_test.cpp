@@ -36,7 +36,14 @@ std::string nameOf(const platform::Control& control) {
   return control.name().toStdString() + (control.index() ? "(" + std::to_string(control.index()) + ")" : "");
 }
 
-// Every static text of the window reads as a label whose name, and whose text, is what it shows.
+// The about box's two labels that a click opens: the mail and the web site.
+bool isLink(const platform::Window& window, const platform::Control& label) {
+  return window.className() == QLatin1String("fapropos") &&
+         (label.name() == QLatin1String("StaticText4") || label.name() == QLatin1String("StaticText5"));
+}
+
+// Every static text of the window reads as a label (a link, for one that a click opens) whose
+// name, and whose text, is what it shows.
 void expectLabelsReadTheirText(const platform::Window& window) {
   SCOPED_TRACE(window.className().toStdString());
   for (const auto& control : window.controls()) {
@@ -45,7 +52,8 @@ void expectLabelsReadTheirText(const platform::Window& window) {
     QAccessibleInterface* read = accessibleOf(*label);
     ASSERT_NE(read, nullptr) << nameOf(*label);
     const QString shown = platform::displayText(label->text());
-    EXPECT_EQ(read->role(), QAccessible::StaticText) << nameOf(*label);
+    EXPECT_EQ(read->role(), isLink(window, *label) ? QAccessible::Link : QAccessible::StaticText) << nameOf(*label);
+    EXPECT_EQ(read->state().linked, isLink(window, *label)) << nameOf(*label);
     EXPECT_EQ(read->text(QAccessible::Name), shown) << nameOf(*label);
     EXPECT_TRUE(read->state().readOnly) << nameOf(*label);
     EXPECT_EQ(read->state().invisible, !label->widget()->isVisible()) << nameOf(*label);
@@ -267,6 +275,29 @@ TEST_F(AccessibilityTest, AClosedWindowsControlsLeaveTheAccessibleTree) {
   chooseMenu(QStringLiteral("menuapropos"));
   expectLabelsReadTheirText(*application().liveInstance<fapropos>());
   expectNothingShownUnnamed(*application().liveInstance<fapropos>());
+}
+
+// A screen reader presses a link of the about box as a click does: the mail link hands the
+// mail address to the desktop, the web link the site.
+TEST_F(AccessibilityTest, TheAboutBoxsLinksArePressedAsClicked) {
+  startWith(CharacterTable::SimplifiedUsual);
+  chooseMenu(QStringLiteral("menuapropos"));
+  fapropos* about = application().liveInstance<fapropos>();
+  ASSERT_NE(about, nullptr);
+  for (platform::StaticText* link : {about->StaticText4, about->StaticText5}) {
+    QAccessibleActionInterface* actions = accessibleOf(*link)->actionInterface();
+    ASSERT_NE(actions, nullptr) << nameOf(*link);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction())) << nameOf(*link);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+  }
+  ASSERT_EQ(services().urls.size(), 2);
+  EXPECT_TRUE(services().urls.at(0).startsWith(QStringLiteral("mailto:")));
+  EXPECT_TRUE(services().urls.at(1).startsWith(QStringLiteral("http")));
+  // A label that takes no click has nothing to press.
+  EXPECT_FALSE(accessibleOf(*about->StaticText3)
+                   ->actionInterface()
+                   ->actionNames()
+                   .contains(QAccessibleActionInterface::pressAction()));
 }
 
 // ---- The welcome window ----
