@@ -127,6 +127,8 @@ TEST_P(AccessibleWindows, EveryStaticTextReadsWhatItShowsAndEveryControlHasAName
   click(QStringLiteral("Canvas4"));
   keyIn(QStringLiteral("壹萬"));
   expectLabelsReadTheirText(fpr());
+  // The keys describe the characters of the table now in force.
+  EXPECT_EQ(accessibleOf(*fpr().key(QStringLiteral("BB4")))->text(QAccessible::Description), QStringLiteral("肆"));
   expectNothingShownUnnamed(fpr());
 
   chooseMenu(QStringLiteral("FenetreBandepapier"));
