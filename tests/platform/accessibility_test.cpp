@@ -5,8 +5,6 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
@@ -20,7 +18,6 @@
 #include "dialogs/fapropos.h"
 #include "numerals/fouimais.h"
 #include "numerals/reader_fixture.h"
-#include "platform/translations.h"
 #include "platform/widgets_p.h"
 #include "platform/window.h"
 #include "strings/acces.h"
@@ -239,23 +236,6 @@ TEST_F(AccessibilityTest, WindowsReadAsWindowsAndDialogs) {
   EXPECT_EQ(accessibleOf(*application().liveInstance<FPreferences>()->Separator1)->role(), QAccessible::Separator);
   // The display's texts are its children in the tree a reader walks.
   EXPECT_EQ(accessibleOf(*fpr().StaticText1)->parent()->object(), fpr().Canvas4->widget());
-}
-
-// Each table of ours gives every accessible text in its own language.
-TEST_F(AccessibilityTest, EveryTableGivesEveryAccessibleText) {
-  const QString folder = QFileInfo(QStringLiteral(CALCIMANDARIX_BUNDLE_EXECUTABLE))
-                             .dir()
-                             .filePath(QStringLiteral("../Resources/translations"));
-  int count = 0;
-  const acces::Entry* entries = acces::entries(&count);
-  for (const char* language : {"en", "fr", "zh-CN", "zh-TW"}) {
-    const platform::Translations table(folder, {QString::fromLatin1(language)});
-    ASSERT_EQ(table.language(), QString::fromLatin1(language));
-    for (int i = 0; i < count; ++i) {
-      const QString key = QStringLiteral("acces.") + QLatin1String(entries[i].name);
-      EXPECT_FALSE(table.lookup(key, "acces").isEmpty()) << language << " lacks " << entries[i].name;
-    }
-  }
 }
 
 // A closed window's controls leave Qt's accessibility cache with their widgets: a screen reader
