@@ -201,6 +201,181 @@
     </message>
 </context>
 <context>
+    <name>acces</name>
+    <message>
+        <source>acces.Fpr.BBz</source>
+        <translation>zéro</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB1</source>
+        <translation>un</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB2</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB3</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB4</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB5</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB6</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB7</source>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB8</source>
+        <translation>huit</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB9</source>
+        <translation>neuf</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB10</source>
+        <translation>dix</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB100</source>
+        <translation>cent</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB1000</source>
+        <translation>mille</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB104</source>
+        <translation>dix mille</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BB108</source>
+        <translation>cent millions</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BBn</source>
+        <translation>signe moins</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BBp</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BBad</source>
+        <translation>additionner</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BBsous</source>
+        <translation>soustraire</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BBmu</source>
+        <translation>multiplier</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BBdiv</source>
+        <translation>diviser</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BBe</source>
+        <translation>égale</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BevelButton1</source>
+        <translation>effacer</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.BevelButton2</source>
+        <translation>tout effacer</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.Canvas4</source>
+        <translation>Écran de la calculatrice</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.DisclosureTriangle1</source>
+        <translation>Convertisseur</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.DisclosureTriangle2</source>
+        <translation>Bande papier</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.EFca</source>
+        <translation>Nombres chinois</translation>
+    </message>
+    <message>
+        <source>acces.Fpr.EFcr</source>
+        <translation>Chiffres arabes</translation>
+    </message>
+    <message>
+        <source>acces.fband.EditField1</source>
+        <translation>Bande papier</translation>
+    </message>
+    <message>
+        <source>acces.fband.BevelButton1</source>
+        <translation>effacer la bande papier</translation>
+    </message>
+    <message>
+        <source>acces.Fbienvenueavec.Canvas1</source>
+        <translation>Mal écrit</translation>
+    </message>
+    <message>
+        <source>acces.Fbienvenueavec.Canvas2</source>
+        <translation>Bien écrit</translation>
+    </message>
+    <message>
+        <source>acces.Fbienvenueavec.PushButton1</source>
+        <translation>Ouvrir les réglages de langue du système</translation>
+    </message>
+    <message>
+        <source>acces.Fbienvenueavec.PushButton2</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>acces.Fbienvenueavec.CheckBox1</source>
+        <translation>Ne plus afficher cette fenêtre au démarrage</translation>
+    </message>
+    <message>
+        <source>acces.Fbienvenueavec.Canvas3</source>
+        <translation>Bienvenue dans Calcimandarix</translation>
+    </message>
+    <message>
+        <source>acces.Fbienvenueavec.Canvas3.texte</source>
+        <translation>Calcimandarix calcule avec les nombres chinois et les convertit en chiffres arabes et inversement, en caractères simplifiés ou traditionnels, usuels ou financiers. Utilisez le clavier, ou dépliez le convertisseur par le triangle en bas à gauche.&#10;Pour taper du chinois au clavier, il vous faudra peut-être une méthode de saisie chinoise : le premier bouton ci-dessous ouvre les réglages de langue du système.&#10;Écrivez 零 pour zéro, pas 〇 ; 二 pour deux, pas 两 ; et gardez une seule table de caractères.</translation>
+    </message>
+    <message>
+        <source>acces.FPreferences.GroupBox1</source>
+        <translation>Fenêtre « Bienvenue »</translation>
+    </message>
+    <message>
+        <source>acces.FPreferences.GroupBox2</source>
+        <translation>Caractères</translation>
+    </message>
+    <message>
+        <source>acces.FPreferences.GroupBox3</source>
+        <translation>Notation</translation>
+    </message>
+    <message>
+        <source>acces.fouimais</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>acces.fapropos.Canvas1</source>
+        <translation>Icône de Calcimandarix</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>platform.lxouvertureimpossible</source>

@@ -4,6 +4,7 @@
 #include "dialogs/Fbienvenueavec.h"
 #include "mainwindow/Fpr.h"
 #include "platform/files.h"
+#include "strings/acces.h"
 #include "strings/langues.h"
 
 App::App(std::unique_ptr<platform::Services> services)
@@ -95,6 +96,9 @@ void App::eventOpen() {
 void App::dresserBienvenue(const platform::Picture& picture, bool captions) {
   Fbienvenueavec& welcome = instance<Fbienvenueavec>();
   welcome.Canvas3->setBackdrop(picture);
+  // What the picture says, for a screen reader.
+  welcome.Canvas3->setAccessibleName(acces::texte(QStringLiteral("Fbienvenueavec.Canvas3")));
+  welcome.Canvas3->setAccessibleDescription(acces::texte(QStringLiteral("Fbienvenueavec.Canvas3.texte")));
   if (captions) {
     welcome.PushButton1->setCaption(langues::lbOuvrirlangues());
     welcome.PushButton2->setCaption(langues::lbOK());

@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "mainwindow/Fpr.h"
+#include "strings/acces.h"
 #include "strings/langues.h"
 
 namespace {
@@ -48,7 +49,7 @@ void fband::CreateControls() {
   EditField1->setTextSize(16);
   EditField1->setTextColor(0x969696);
   EditField1->setBackColor(0xFFFFFF);
-  EditField1->setAccessibleName(QStringLiteral("Paper tape"));
+  EditField1->setAccessibleName(acces::texte(QStringLiteral("fband.EditField1")));
 
   BevelButton1 = make<platform::BevelButton>(QStringLiteral("BevelButton1"));
   BevelButton1->setHelpTag(langues::lheffacerlabande());
@@ -59,7 +60,7 @@ void fband::CreateControls() {
   BevelButton1->setTextFont(QStringLiteral("System"));
   BevelButton1->setTextSize(12);
   BevelButton1->setAcceptFocus(false);
-  BevelButton1->setAccessibleName(QStringLiteral("clear paper tape"));
+  BevelButton1->setAccessibleName(acces::texte(QStringLiteral("fband.BevelButton1")));
   BevelButton1->connectAction([this] { BevelButton1_Action(); });
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/FPreferences.h"
 
 #include "app/App.h"
+#include "strings/acces.h"
 #include "strings/langues.h"
 
 using platform::TextAlign;
@@ -48,6 +49,7 @@ platform::StaticText* makeLabel(FPreferences& w, const QString& name, int left, 
 
 void FPreferences::CreateControls() {
   GroupBox1 = make<platform::GroupBox>(QStringLiteral("GroupBox1"));
+  GroupBox1->setAccessibleName(acces::texte(QStringLiteral("FPreferences.GroupBox1")));
   GroupBox1->setBounds(40, 51, 284, 77);
 
   RBnepasafficherbienvenue = makeRadio(*this, QStringLiteral("RBnepasafficherbienvenue"), GroupBox1, 53, 98, 264,
@@ -66,6 +68,7 @@ void FPreferences::CreateControls() {
                           TextAlign::Center);
 
   GroupBox2 = make<platform::GroupBox>(QStringLiteral("GroupBox2"));
+  GroupBox2->setAccessibleName(acces::texte(QStringLiteral("FPreferences.GroupBox2")));
   GroupBox2->setBounds(40, 244, 284, 60);
   RBsimplifie = makeRadio(*this, QStringLiteral("RBsimplifie"), GroupBox2, 53, 254, 195, langues::lmsimplifie());
   RBsimplifie->connectAction([this] { RBsimplifie_Action(); });
@@ -82,6 +85,7 @@ void FPreferences::CreateControls() {
   StaticText3 = makeLabel(*this, QStringLiteral("StaticText3"), 53, 55, 297, langues::lfalouverture(), TextAlign::Left);
 
   GroupBox3 = make<platform::GroupBox>(QStringLiteral("GroupBox3"));
+  GroupBox3->setAccessibleName(acces::texte(QStringLiteral("FPreferences.GroupBox3")));
   GroupBox3->setBounds(40, 310, 284, 60);
   RBusuelle = makeRadio(*this, QStringLiteral("RBusuelle"), GroupBox3, 53, 320, 202, langues::lmusuelle());
   RBusuelle->connectAction([this] { RBusuelle_Action(); });

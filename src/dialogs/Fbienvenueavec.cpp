@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/pictures.h"
+#include "strings/acces.h"
 #include "strings/langues.h"
 
 Fbienvenueavec::Fbienvenueavec() : platform::Window(QStringLiteral("Fbienvenueavec")) {
@@ -39,22 +40,27 @@ platform::Canvas* makeCanvas(Fbienvenueavec& w, const QString& name, int left, i
 void Fbienvenueavec::CreateControls() {
   // No caption here: start-up sets them in the languages that have them.
   Canvas1 = makeCanvas(*this, QStringLiteral("Canvas1"), 129, 189, 100, 209);
-  Canvas1->setAccessibleName(QStringLiteral("bad sample"));
+  Canvas1->setAccessibleName(acces::texte(QStringLiteral("Fbienvenueavec.Canvas1")));
   Canvas2 = makeCanvas(*this, QStringLiteral("Canvas2"), 298, 189, 100, 209);
-  Canvas2->setAccessibleName(QStringLiteral("good sample"));
+  Canvas2->setAccessibleName(acces::texte(QStringLiteral("Fbienvenueavec.Canvas2")));
 
   PushButton1 = make<platform::PushButton>(QStringLiteral("PushButton1"));
   PushButton1->setBounds(20, 437, 378, 20);
+  // In the Chinese interfaces the captions are drawn in the picture.
+  PushButton1->setPictureCaption(acces::texte(QStringLiteral("Fbienvenueavec.PushButton1")));
   PushButton1->connectAction([this] { PushButton1_Action(); });
 
   PushButton2 = make<platform::PushButton>(QStringLiteral("PushButton2"));
   PushButton2->setBounds(410, 437, 71, 20);
+  PushButton2->setPictureCaption(acces::texte(QStringLiteral("Fbienvenueavec.PushButton2")));
   PushButton2->connectAction([this] { PushButton2_Action(); });
 
   CheckBox1 = make<platform::CheckBox>(QStringLiteral("CheckBox1"));
   CheckBox1->setBounds(20, 469, 225, 20);
   CheckBox1->setTextSize(10);
   CheckBox1->setValue(false);
+  // Its words are drawn in the picture beside it; a click on them toggles it.
+  CheckBox1->setPictureCaption(acces::texte(QStringLiteral("Fbienvenueavec.CheckBox1")));
 
   // The picture of the UI language lies over everything; its white is drawn transparent, and
   // the clicks go through to the buttons and the box beneath.

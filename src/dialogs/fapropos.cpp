@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "platform/application.h"
+#include "strings/acces.h"
 #include "strings/langues.h"
 
 using platform::TextAlign;
@@ -44,6 +45,8 @@ fapropos& fapropos::get() { return platform::Application::current()->instance<fa
 
 void fapropos::Layout() {
   setTitle(QString());
+  // Untitled, it is still named for a screen reader, as the menu item that opens it.
+  setAccessibleName(langues::lmapropos());
   setSize(228, 284);
   setMinSize(64, 64);
   setMaxSize(32000, 32000);
@@ -61,6 +64,7 @@ void fapropos::CreateControls() {
   Canvas1->setBackdrop(app().pictures.Icone64());
   Canvas1->setBounds(82, 32, 64, 64);
   Canvas1->setUseFocusRing(false);
+  Canvas1->setAccessibleName(acces::texte(QStringLiteral("fapropos.Canvas1")));
 
   StaticText1 = makeLabel(*this, QStringLiteral("StaticText1"), langues::lfgratuiciel(), 0, 170, 228, 52,
                           TextAlign::Center, true, 12);

@@ -4,6 +4,7 @@
 #include "app/Menu.h"
 #include "mainwindow/keypad.h"
 #include "platform/menus.h"
+#include "strings/acces.h"
 #include "strings/langues.h"
 
 using platform::TextAlign;
@@ -69,7 +70,7 @@ void Fpr::CreateControls() {
   EFca->setScrollbarVertical(false);
   EFca->setAcceptTabs(false);
   EFca->setLocks(true, true, true, false);
-  EFca->setAccessibleName(QStringLiteral("Chinese numerals"));
+  EFca->setAccessibleName(acces::texte(QStringLiteral("Fpr.EFca")));
   EFca->connectTextChange([this] { EFca_TextChange(); });
   EFca->connectMouseDown([this](int x, int y) { return EFca_MouseDown(x, y); });
   EFca->connectLostFocus([this] { EFca_LostFocus(); });
@@ -102,7 +103,7 @@ void Fpr::CreateControls() {
   Canvas4->setAcceptFocus(true);
   Canvas4->setAcceptTabs(true);
   Canvas4->setUseFocusRing(false);
-  Canvas4->setAccessibleName(QStringLiteral("Calculator display"));
+  Canvas4->setAccessibleName(acces::texte(QStringLiteral("Fpr.Canvas4")));
   Canvas4->connectMouseDown([this](int x, int y) { return Canvas4_MouseDown(x, y); });
 
   STopera = makeLabel(*this, QStringLiteral("STopera"), Canvas4, 20, 10, 33, 20, system, 11, 0x000000, TextAlign::Left,
@@ -122,7 +123,7 @@ void Fpr::CreateControls() {
   DisclosureTriangle1->setBounds(10, 274, 14, 12);
   DisclosureTriangle1->setAcceptFocus(false);
   DisclosureTriangle1->setLocks(true, true, true, false);
-  DisclosureTriangle1->setAccessibleName(QStringLiteral("Converter"));
+  DisclosureTriangle1->setAccessibleName(acces::texte(QStringLiteral("Fpr.DisclosureTriangle1")));
   DisclosureTriangle1->connectAction([this] { DisclosureTriangle1_Action(); });
 
   BevelButton1 = make<platform::BevelButton>(QStringLiteral("BevelButton1"));
@@ -132,7 +133,7 @@ void Fpr::CreateControls() {
   styleKey(BevelButton1, QStringLiteral("Hei"), 16);
   BevelButton1->setAcceptFocus(true);
   BevelButton1->setLocks(true, true, true, false);
-  BevelButton1->setAccessibleName(QStringLiteral("delete"));
+  BevelButton1->setAccessibleName(acces::texte(QStringLiteral("Fpr.BevelButton1")));
   BevelButton1->connectAction([this] { BevelButton1_Action(); });
 
   DisclosureTriangle2 = make<platform::DisclosureTriangle>(QStringLiteral("DisclosureTriangle2"));
@@ -140,7 +141,7 @@ void Fpr::CreateControls() {
   DisclosureTriangle2->setBounds(256, 274, 14, 12);
   DisclosureTriangle2->setAcceptFocus(false);
   DisclosureTriangle2->setLocks(true, true, true, false);
-  DisclosureTriangle2->setAccessibleName(QStringLiteral("Paper tape"));
+  DisclosureTriangle2->setAccessibleName(acces::texte(QStringLiteral("Fpr.DisclosureTriangle2")));
   // The design value: the paper tape window is closed.
   DisclosureTriangle2->setValue(true);
   DisclosureTriangle2->connectAction([this] { DisclosureTriangle2_Action(); });
@@ -154,7 +155,7 @@ void Fpr::CreateControls() {
   EFcr->setScrollbarVertical(false);
   EFcr->setAcceptTabs(false);
   EFcr->setLocks(true, true, true, false);
-  EFcr->setAccessibleName(QStringLiteral("Arabic numerals"));
+  EFcr->setAccessibleName(acces::texte(QStringLiteral("Fpr.EFcr")));
   EFcr->connectTextChange([this] { EFcr_TextChange(); });
   EFcr->connectMouseDown([this](int x, int y) { return EFcr_MouseDown(x, y); });
   EFcr->connectGotFocus([this] { EFcr_GotFocus(); });
@@ -186,7 +187,7 @@ void Fpr::CreateControls() {
       // The key's character stands in its upper part, clear of its Arabic caption below it.
       button->setCaptionRise(captionRise);
       button->setLocks(spec->lockLeft, spec->lockTop, spec->lockRight, false);
-      button->setAccessibleName(QString::fromLatin1(spec->accessibleName));
+      button->setAccessibleName(acces::texte(QStringLiteral("Fpr.") + name));
       button->connectAction([this, handler = spec->handler] { (this->*handler)(); });
       continue;
     }
@@ -214,7 +215,7 @@ void Fpr::CreateControls() {
   styleKey(BevelButton2, QStringLiteral("hei"), 16);
   BevelButton2->setAcceptFocus(false);
   BevelButton2->setLocks(true, true, true, false);
-  BevelButton2->setAccessibleName(QStringLiteral("clear"));
+  BevelButton2->setAccessibleName(acces::texte(QStringLiteral("Fpr.BevelButton2")));
   BevelButton2->connectAction([this] { BevelButton2_Action(); });
 
   {

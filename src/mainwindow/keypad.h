@@ -28,7 +28,6 @@ struct KeySpec {
   // The reader's value code (input keys) or the operation (operators).
   int code;
   KeyFamily family;
-  const char* accessibleName;
   // The Arabic caption under the key.
   const char* label;
   int labelLeft, labelTop, labelWidth, labelHeight;

@@ -4,6 +4,7 @@
 #include "app/Menu.h"
 #include "platform/application.h"
 #include "platform/menus.h"
+#include "strings/acces.h"
 #include "strings/langues.h"
 
 fouimais::fouimais() : platform::Window(QStringLiteral("fouimais")) {
@@ -19,6 +20,8 @@ void fouimais::hide() {
 
 void fouimais::Layout() {
   setTitle(QString());
+  // Untitled, it is still named for a screen reader.
+  setAccessibleName(acces::texte(QStringLiteral("fouimais")));
   setSize(349, 102);
   setMinSize(64, 64);
   setMaxSize(32000, 32000);

@@ -10,6 +10,7 @@
 #include "platform/menus.h"
 #include "platform/services.h"
 #include "platform/translations.h"
+#include "platform/widgets_p.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -46,6 +47,7 @@ class ClosedWindow : public QObject {
 Application::Application(std::unique_ptr<Services> services)
     : services_(std::move(services)), context_(std::make_unique<QObject>()) {
   currentApplication = this;
+  installAccessibleFactory();
 }
 
 Application::~Application() {
@@ -161,6 +163,11 @@ QString Application::localizedString(const QString& key, const QString& defaultT
   return text.isEmpty() ? defaultText : text;
 }
 
+QString Application::accessibleText(const QString& key, const QString& defaultText) const {
+  const QString text = translations_ ? translations_->lookup(key, "acces") : QString();
+  return text.isEmpty() ? defaultText : text;
+}
+
 QString Application::platformText(const QString& key, const QString& defaultText) const {
   const QString text = translations_ ? translations_->lookup(key, "platform") : QString();
   return text.isEmpty() ? defaultText : text;
@@ -240,6 +247,10 @@ void OpenLanguageSettings() {
 
 QString GetLocalizedString(const QString& key, const QString& defaultText) {
   return Application::current()->localizedString(key, defaultText);
+}
+
+QString GetAccessibleText(const QString& key, const QString& defaultText) {
+  return Application::current()->accessibleText(key, defaultText);
 }
 
 void ClearFocus() {

@@ -84,6 +84,8 @@ class Application {
 
   // The text for a key in the UI language, or the default.
   QString localizedString(const QString& key, const QString& defaultText) const;
+  // What a screen reader says for a key of the accessible texts, in the UI language, or the default.
+  QString accessibleText(const QString& key, const QString& defaultText) const;
   // One of the layer's own messages in the UI language, or its English default.
   QString platformText(const QString& key, const QString& defaultText) const;
   // Loads the translation tables of the first preferred UI language that has one.
@@ -140,6 +142,8 @@ void OpenLanguageSettings();
 void ReportCannotOpen(const QString& what);
 // The localized-text lookup: the text of the key in the UI language, or the default.
 QString GetLocalizedString(const QString& key, const QString& defaultText);
+// The accessible text of the key ("acces.<name>") in the UI language, or the default.
+QString GetAccessibleText(const QString& key, const QString& defaultText);
 // Takes the keyboard focus from whatever control holds it, in every window.
 void ClearFocus();
 

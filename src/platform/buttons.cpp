@@ -12,6 +12,26 @@
 
 namespace platform {
 
+namespace {
+
+// A check box or radio button takes a click anywhere in its bounds, on its words and beside
+// them as on its box: a caption drawn in a picture under it is clicked there.
+template <class Button>
+class WholeFrameButton : public Button {
+ public:
+  using Button::Button;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
+// A caption of its own is what Qt reads; without one, the words drawn for it in a picture.
+void nameFromPicture(QWidget* button, const QString& caption, const QString& pictureCaption) {
+  button->setAccessibleName(caption.isEmpty() ? pictureCaption : QString());
+}
+
+}  // namespace
+
 // ---- BevelButton ----
 
 BevelWidget::BevelWidget(QWidget* parent) : QPushButton(parent) {}
@@ -103,6 +123,12 @@ PushButton::PushButton(Window& window, QString name, Control* parent, int index)
 void PushButton::setCaption(const QString& caption) {
   caption_ = caption;
   static_cast<QPushButton*>(widget())->setText(caption);
+  nameFromPicture(widget(), caption_, pictureCaption_);
+}
+
+void PushButton::setPictureCaption(const QString& caption) {
+  pictureCaption_ = caption;
+  nameFromPicture(widget(), caption_, pictureCaption_);
 }
 
 void PushButton::setDefault(bool on) {
@@ -123,7 +149,7 @@ void PushButton::push() {
 
 CheckBox::CheckBox(Window& window, QString name, Control* parent, int index)
     : Control(window, std::move(name), parent, index) {
-  auto* box = new QCheckBox(parentWidget());
+  auto* box = new WholeFrameButton<QCheckBox>(parentWidget());
   setWidget(box);
   QObject::connect(box, &QCheckBox::clicked, box, [this] { clicked(); });
   setControlFont(widget(), font_);
@@ -132,6 +158,12 @@ CheckBox::CheckBox(Window& window, QString name, Control* parent, int index)
 void CheckBox::setCaption(const QString& caption) {
   caption_ = caption;
   static_cast<QCheckBox*>(widget())->setText(caption);
+  nameFromPicture(widget(), caption_, pictureCaption_);
+}
+
+void CheckBox::setPictureCaption(const QString& caption) {
+  pictureCaption_ = caption;
+  nameFromPicture(widget(), caption_, pictureCaption_);
 }
 
 void CheckBox::setValue(bool value) {
@@ -154,8 +186,10 @@ void CheckBox::clicked() {
 
 RadioButton::RadioButton(Window& window, QString name, Control* parent, int index)
     : Control(window, std::move(name), parent, index) {
-  auto* radio = new QRadioButton(parentWidget());
-  radio->setAutoExclusive(false);
+  auto* radio = new WholeFrameButton<QRadioButton>(parentWidget());
+  // Exclusive in Qt's eyes too, so that it reads as a radio button; the layer still decides
+  // which button of a group is on.
+  radio->setAutoExclusive(true);
   setWidget(radio);
   QObject::connect(radio, &QRadioButton::clicked, radio, [this] { clicked(); });
   setControlFont(widget(), font_);
@@ -167,8 +201,12 @@ void RadioButton::setCaption(const QString& caption) {
 }
 
 void RadioButton::applyValue() {
-  const QSignalBlocker blocker(widget());
-  static_cast<QRadioButton*>(widget())->setChecked(value_);
+  auto* radio = static_cast<QRadioButton*>(widget());
+  const QSignalBlocker blocker(radio);
+  // Qt would neither clear the button that is on nor leave its group without one.
+  radio->setAutoExclusive(false);
+  radio->setChecked(value_);
+  radio->setAutoExclusive(true);
 }
 
 void RadioButton::setValue(bool value) {

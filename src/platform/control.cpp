@@ -21,7 +21,9 @@ Control::Control(Window& window, QString name, Control* parent, int index)
 Control::~Control() {
   window_.application().forgetControl(this);
   if (widget_) {
-    widget_->disconnect();
+    // The layer's handlers go; Qt's own watchers of the widget (the accessibility cache, which
+    // must hear it go) stay.
+    QObject::disconnect(widget_, nullptr, widget_, nullptr);
     if (eventFilter_) widget_->removeEventFilter(eventFilter_.get());
   }
 }

@@ -94,6 +94,7 @@ class Control {
   void shiftChildren(int dx, int dy);
   virtual void mouseHandlersChanged() {}
   bool hasMouseHandlers() const { return onMouseDown_ || onMouseEnter_ || onMouseExit_; }
+  bool hasMouseDown() const { return static_cast<bool>(onMouseDown_); }
 
  private:
   Window& window_;
@@ -338,12 +339,16 @@ class PushButton : public Control {
   // The button that Escape presses in its window.
   bool isCancel() const { return cancel_; }
   void setCancel(bool on) { cancel_ = on; }
+  // The caption that a picture under the button draws for it: what a screen reader reads while
+  // the button has no caption of its own.
+  void setPictureCaption(const QString& caption);
   void setTextSize(int size);
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   void push();
 
  private:
   QString caption_;
+  QString pictureCaption_;
   FontSpec font_;
   bool default_ = false;
   bool cancel_ = false;
@@ -358,6 +363,9 @@ class CheckBox : public Control {
   bool value() const { return value_; }
   // Sets the tick without raising Action.
   void setValue(bool value);
+  // The caption that a picture under the box draws beside it: what a screen reader reads while
+  // the box has no caption of its own.
+  void setPictureCaption(const QString& caption);
   void setTextSize(int size);
   void connectAction(std::function<void()> handler) { onAction_ = std::move(handler); }
   // Layer hook: a user's click.
@@ -365,6 +373,7 @@ class CheckBox : public Control {
 
  private:
   QString caption_;
+  QString pictureCaption_;
   FontSpec font_;
   bool value_ = false;
   std::function<void()> onAction_;

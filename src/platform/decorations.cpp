@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/controls.h"
+#include "platform/widgets_p.h"
 
 namespace platform {
 
@@ -17,7 +18,7 @@ GroupBox::GroupBox(Window& window, QString name, Control* parent, int index)
 }
 
 Line::Line(Window& window, QString name, Control* parent, int index) : Control(window, std::move(name), parent, index) {
-  auto* frame = new QFrame(parentWidget());
+  auto* frame = new RuleWidget(parentWidget());
   frame->setAutoFillBackground(true);
   frame->setAttribute(Qt::WA_TransparentForMouseEvents, true);
   setWidget(frame);
@@ -47,7 +48,7 @@ void Line::setLineColor(Color color) {
 
 Separator::Separator(Window& window, QString name, Control* parent, int index)
     : Control(window, std::move(name), parent, index) {
-  auto* frame = new QFrame(parentWidget());
+  auto* frame = new RuleWidget(parentWidget());
   frame->setFrameShape(QFrame::HLine);
   frame->setFrameShadow(QFrame::Sunken);
   setWidget(frame);

@@ -1,8 +1,9 @@
 #pragma once
 // The seam between the application and the desktop: message boxes, documents, URLs, the
-// language settings, the preferred UI languages and the preferences folder. The running
-// application uses QtServices; tests put a recorder in its place.
+// language settings, the preferred UI languages, the preferences folder and what a screen
+// reader hears. The running application uses QtServices; tests put a recorder in its place.
 
+#include <QAccessible>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,9 @@ class Services {
   virtual QString executablePath() = 0;
   // Called from inside the event loop of a window shown with showModal, once it is up.
   virtual void modalShown(Window& window) { (void)window; }
+  // Tells the desktop's assistive technologies what changed in a control (the new text of a
+  // label); Qt hands it on only while a screen reader listens.
+  virtual void accessibilityUpdate(QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); }
 };
 
 // The real services, on Qt and the desktop.

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -7,7 +8,9 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/services.h"
 #include "platform/widgets_p.h"
 
 namespace platform {
@@ -25,6 +28,15 @@ void LabelWidget::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
   invalidate();
+  // A screen reader speaks the new text; a name given in code stays what it reads.
+  if (accessibleName().isEmpty()) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    if (Application* app = Application::current()) {
+      app->services().accessibilityUpdate(event);
+    } else {
+      QAccessible::updateAccessibility(&event);
+    }
+  }
 }
 
 void LabelWidget::setAlignment(Qt::Alignment horizontal) {
@@ -179,7 +191,11 @@ LabelWidget* StaticText::label() const { return static_cast<LabelWidget*>(widget
 
 void StaticText::mouseHandlersChanged() {
   // A label lets clicks through to what lies under it, unless it handles the mouse itself.
-  if (widget()) widget()->setAttribute(Qt::WA_TransparentForMouseEvents, !hasMouseHandlers());
+  if (!widget()) return;
+  widget()->setAttribute(Qt::WA_TransparentForMouseEvents, !hasMouseHandlers());
+  // One that takes a click reads as a link, which a screen reader presses as the click.
+  label()->setPressAction(hasMouseDown() ? std::function<void()>([this] { mousePressed(0, 0); })
+                                         : std::function<void()>());
 }
 
 void StaticText::setText(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 // The Qt widgets that realize the framework's windows and controls (layer-private).
 
+#include <QFrame>
 #include <QGlyphRun>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 #include <QTextLayout>
 #include <QToolButton>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,9 +19,13 @@ namespace platform {
 
 class Window;
 
+// Its own class name lets the accessibility factory find it.
 class WindowWidget : public QWidget {
+  Q_OBJECT
+
  public:
   explicit WindowWidget(Window& window);
+  const Window& window() const { return window_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -108,10 +114,18 @@ class TextWidget : public QPlainTextEdit {
 
 // A static text, laid out line by line at the line height its face had on the design's
 // platform, wrapped within its width when it is multiline, and clipped to its bounds.
+// Its own class name lets the accessibility factory find it.
 class LabelWidget : public QWidget {
+  Q_OBJECT
+
  public:
   explicit LabelWidget(QWidget* parent);
+  // The text as shown; a change raises NameChanged, as a standard label does.
+  const QString& text() const { return text_; }
   void setText(const QString& text);
+  // What a screen reader's press does on a label that takes clicks (a link); none otherwise.
+  void setPressAction(std::function<void()> press) { press_ = std::move(press); }
+  const std::function<void()>& pressAction() const { return press_; }
   void setAlignment(Qt::Alignment horizontal);
   void setWordWrap(bool on);
   // Lines as tall as the design's platform made Hei's rather than the face's own spacing.
@@ -137,11 +151,16 @@ class LabelWidget : public QWidget {
   bool heiLines_ = false;
   mutable std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
   mutable bool laidOut_ = false;
+  std::function<void()> press_;
 };
 
+// Its own class name lets the accessibility factory find it.
 class CanvasWidget : public QWidget {
+  Q_OBJECT
+
  public:
   CanvasWidget(Canvas& canvas, QWidget* parent);
+  const Canvas& canvas() const { return canvas_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -150,6 +169,15 @@ class CanvasWidget : public QWidget {
 
  private:
   Canvas& canvas_;
+};
+
+// A line or a separator: a rule drawn between controls. Its own class name lets the
+// accessibility factory read it as a separator rather than as a frame.
+class RuleWidget : public QFrame {
+  Q_OBJECT
+
+ public:
+  using QFrame::QFrame;
 };
 
 QFont resolveFont(const FontSpec& spec);
@@ -164,6 +192,8 @@ qreal lineHeightFor(const QFont& font, bool hei);
 QRect wholeInkPixels(const QRectF& ink);
 // The ink of laid-out glyphs: the union of each glyph's own extent where it is drawn.
 QRectF glyphsInk(const QList<QGlyphRun>& runs);
+// Registers the accessible interfaces of the layer's own widgets with Qt (once per process).
+void installAccessibleFactory();
 // "\f" (the models' line separator) and "\r" shown as line breaks, one character for one.
 QString displayText(const QString& text);
 

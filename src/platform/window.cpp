@@ -133,6 +133,8 @@ void Window::setMenuBar(MenuBar* bar) {
 QString Window::title() const { return widget_->windowTitle(); }
 void Window::setTitle(const QString& title) { widget_->setWindowTitle(title); }
 
+void Window::setAccessibleName(const QString& name) { widget_->setAccessibleName(name); }
+
 int Window::left() const { return widget_->geometry().x(); }
 int Window::top() const { return widget_->geometry().y(); }
 

@@ -63,6 +63,8 @@ class Window {
 
   QString title() const;
   void setTitle(const QString& title);
+  // What a screen reader calls a window that has no title.
+  void setAccessibleName(const QString& name);
   // Position and size of the content area, in pixels.
   int left() const;
   int top() const;

@@ -77,8 +77,8 @@ class AppFixture : public ::testing::Test {
 
   // A mouse click on a button, key, triangle, check box or radio button (a real Qt event).
   void press(const QString& name, const QString& windowClass = QStringLiteral("Fpr"));
-  // Where press clicks, in the control's own coordinates: a check box's or radio button's box
-  // (the blank rest of its width takes no clicks), any other control's middle.
+  // Where press clicks, in the control's own coordinates: a check box's or radio button's box,
+  // any other control's middle.
   static QPoint pressPoint(const platform::Control& control);
   // Presses several keypad keys in turn: pressKeys({"BB1", "BB10", "BB2"}).
   void pressKeys(std::initializer_list<const char*> names);

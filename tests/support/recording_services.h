@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <vector>
 
 #include "platform/services.h"
 #include "platform/window.h"
@@ -30,6 +31,15 @@ class RecordingServices : public platform::Services {
   // Runs the next scripted action for a modal window; a modal window that no test expected
   // is a failure, and is closed so that the run goes on.
   void modalShown(platform::Window& window) override;
+  // Records, when asked to, what a screen reader would hear (the control and the name it reads
+  // then), and hands it on as the real services do.
+  void accessibilityUpdate(QAccessibleEvent& event) override {
+    if (hearAccessibility) {
+      QAccessibleInterface* read = event.accessibleInterface();
+      accessibilityEvents.push_back({event.object(), event.type(), read ? read->text(QAccessible::Name) : QString()});
+    }
+    platform::Services::accessibilityUpdate(event);
+  }
 
   // Script what to do with the next window shown modally (it must close the window).
   void onNextModal(std::function<void(platform::Window&)> action) { modalActions.push_back(std::move(action)); }
@@ -44,5 +54,12 @@ class RecordingServices : public platform::Services {
   QString prefsFolder;
   QString executable;
   QStringList modalWindows;
+  struct AccessibilityEvent {
+    QObject* object;
+    QAccessible::Event type;
+    QString name;
+  };
+  bool hearAccessibility = false;
+  std::vector<AccessibilityEvent> accessibilityEvents;
   std::deque<std::function<void(platform::Window&)>> modalActions;
 };
