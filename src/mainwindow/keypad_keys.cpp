@@ -41,14 +41,12 @@ void Fpr::operatorKey(const QString& name) {
   const KeySpec* key = findKey(name);
   if (key == nullptr || key->character == nullptr) return;
   App& a = app();
-  if (a.position != 1) return;
   const VueFpr::Evenement evenement(a.vueFpr());
   a.toucheoperateur(key->code, a.*(key->character));
 }
 
 void Fpr::BBe_Action() {
   App& a = app();
-  if (a.position != 1) return;
   const VueFpr::Evenement evenement(a.vueFpr());
   a.toucheegale();
 }
